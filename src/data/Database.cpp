@@ -1,0 +1,295 @@
+#include "Database.h"
+
+#include "DbError.h"
+#include "SqlTranslator.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+
+DbError DbErrors::noCurrentRecord() {
+    return DbError(NoCurrentRecord,
+                   QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                  "deleted. Requested operation requires a current record."));
+}
+
+ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
+    ConnectionSettings s;
+    const auto parts = connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QString key = part.left(eq).trimmed();
+        const QString value = part.mid(eq + 1).trimmed();
+        if (key.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
+            s.dataSource = value;
+        else if (key.endsWith(QLatin1String("Database Password"), Qt::CaseInsensitive))
+            s.password = value;
+        else if (key.compare(QLatin1String("Mode"), Qt::CaseInsensitive) == 0)
+            s.readOnly = !value.contains(QLatin1String("Write"), Qt::CaseInsensitive);
+    }
+    return s;
+}
+
+namespace {
+
+QHash<QString, std::weak_ptr<Connection>>& pool() {
+    static QHash<QString, std::weak_ptr<Connection>> connections;
+    return connections;
+}
+
+DbError errorFor(int rc, const QString& message, const QString& path) {
+    switch (rc & 0xff) {
+    case SQLITE_CONSTRAINT:
+        if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+            return DbError(DbErrors::Fail,
+                           QStringLiteral("The changes you requested to the table were not "
+                                          "successful because they would create duplicate "
+                                          "values in the index or primary key."));
+        return DbError(
+            3314, QStringLiteral("A required value is missing or not allowed (%1).").arg(message));
+    case SQLITE_FULL:
+        return DbError(DbErrors::DiskFull, QStringLiteral("Not enough space on disk."));
+    case SQLITE_IOERR:
+        return DbError(DbErrors::DiskError, QStringLiteral("Disk or network error."));
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DbError(DbErrors::FileInUse,
+                       QStringLiteral("Could not use '%1'; file already in use.").arg(path));
+    case SQLITE_READONLY:
+        return DbError(DbErrors::ReadOnly,
+                       QStringLiteral("Cannot update. Database or object is read-only."));
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return DbError(DbErrors::FileNotFound,
+                       QStringLiteral("Could not open file '%1'.").arg(path));
+    case SQLITE_NOTADB:
+        return DbError(
+            DbErrors::BadPassword,
+            QStringLiteral("Not a valid password, or '%1' is not a word database.").arg(path));
+    case SQLITE_CORRUPT:
+        return DbError(DbErrors::BadFormat,
+                       QStringLiteral("Unrecognized database format '%1'.").arg(path));
+    case SQLITE_ERROR:
+        return DbError(DbErrors::SyntaxError, message);
+    default:
+        return DbError(-2147217887, QStringLiteral("Errors occurred: %1").arg(message));
+    }
+}
+
+} // namespace
+
+Connection::Connection(sqlite3* db, QString path, bool readOnly)
+    : db_(db), path_(std::move(path)), readOnly_(readOnly) {}
+
+Connection::~Connection() {
+    sqlite3_close_v2(db_);
+}
+
+std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
+    const ConnectionSettings settings = ConnectionSettings::parse(connectionString);
+    const QFileInfo info(settings.dataSource);
+    const QString path = info.absoluteFilePath();
+    const QString key = path + QLatin1Char('\n') + (settings.readOnly ? u'r' : u'w') +
+                        QLatin1Char('\n') + settings.password;
+    if (auto existing = pool().value(key).lock())
+        return existing;
+
+    if (settings.dataSource.isEmpty() || !info.exists() || !info.isFile())
+        throw DbError(DbErrors::FileNotFound,
+                      QStringLiteral("Could not find file '%1'.").arg(path));
+
+    sqlite3* db = nullptr;
+    const int flags =
+        (settings.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const QByteArray nativePath = QFile::encodeName(path);
+    int rc = sqlite3_open_v2(nativePath.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
+        sqlite3_close_v2(db);
+        throw error;
+    }
+    sqlite3_extended_result_codes(db, 1);
+    const QByteArray password = settings.password.toUtf8();
+    sqlite3_key(db, password.constData(), int(password.size()));
+    sqlite3_busy_timeout(db, 2000);
+    // Every page read is decrypted; a cache that holds a whole large word list keeps
+    // filters and counts from paying that again at each keystroke.
+    sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
+
+    // The key is only tried by the first read: a wrong one, or a file that is no database
+    // at all, shows up here rather than at some later step.
+    int tables = 0;
+    rc = sqlite3_exec(
+        db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'words'",
+        [](void* out, int, char** values, char**) {
+            *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0;
+            return 0;
+        },
+        &tables, nullptr);
+    if (rc == SQLITE_NOTADB && (info.size() == 0 || info.size() % 1024 != 0))
+        rc = SQLITE_CORRUPT; // a cut-off file, not a wrong password
+    if (rc == SQLITE_OK && tables == 0)
+        rc = SQLITE_CORRUPT; // an empty file opens as an empty database: no word list in it
+    if (rc != SQLITE_OK) {
+        const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
+        sqlite3_close_v2(db);
+        throw error;
+    }
+
+    auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
+    pool().insert(key, conn);
+    return conn;
+}
+
+void Connection::raise(int rc) const {
+    throw errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db_)), path_);
+}
+
+Statement Connection::prepare(const QString& sql) const {
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &stmt, &tail);
+    if (rc != SQLITE_OK)
+        raise(rc);
+    Statement statement(this, stmt);
+    if (tail && QByteArray(tail).trimmed().size() > 0)
+        throw DbError(DbErrors::SyntaxError,
+                      QStringLiteral("Characters found after end of SQL statement."));
+    return statement;
+}
+
+int Connection::execute(const QString& statementText) {
+    Statement statement = prepare(SqlTranslator::translateStatement(statementText));
+    statement.step();
+    if (!statement.readOnly())
+        noteWrite();
+    return sqlite3_changes(db_);
+}
+
+Statement::~Statement() {
+    if (stmt_)
+        sqlite3_finalize(stmt_);
+}
+
+void Statement::bind(int index, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(stmt_, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(stmt_, index, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+            rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt_, index, value.toDouble());
+            break;
+        case QMetaType::QDate: {
+            const QByteArray iso = value.toDate().toString(Qt::ISODate).toUtf8();
+            rc =
+                sqlite3_bind_text(stmt_, index, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(stmt_, index, text.constData(), int(text.size()),
+                                   SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        conn_->raise(rc);
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(stmt_);
+    conn_->raise(rc);
+}
+
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
+QString Statement::columnName(int i) const {
+    return QString::fromUtf8(sqlite3_column_name(stmt_, i));
+}
+
+qint64 Statement::int64(int i) const {
+    return sqlite3_column_int64(stmt_, i);
+}
+
+bool Statement::readOnly() const {
+    return sqlite3_stmt_readonly(stmt_) != 0;
+}
+
+QVariant Statement::value(int i) const {
+    const int type = sqlite3_column_type(stmt_, i);
+    if (type == SQLITE_NULL)
+        return {};
+    const char* declared = sqlite3_column_decltype(stmt_, i);
+    const QByteArray decl = declared ? QByteArray(declared).toUpper() : QByteArray();
+    if (decl == "BOOLEAN")
+        return QVariant(sqlite3_column_int64(stmt_, i) != 0);
+    if (decl == "DATE") {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+        const QDate d = QDate::fromString(QString::fromUtf8(text), Qt::ISODate);
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    switch (type) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt_, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt_, i));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt_, i)));
+    }
+    }
+}
+
+QString WordSchema::createStatements() {
+    // Yes/no columns hold 0 or 1 and dates ISO text; the declared types BOOLEAN and DATE
+    // tell the layer how to hand the values back.
+    const QString columns =
+        QStringLiteral("id INTEGER PRIMARY KEY,"
+                       " name TEXT NOT NULL COLLATE NOCASE%1,"
+                       " meaning TEXT,"
+                       " example TEXT,"
+                       " bookmark BOOLEAN NOT NULL DEFAULT 0 CHECK (bookmark IN (0, 1)),"
+                       " doublebm BOOLEAN NOT NULL DEFAULT 0 CHECK (doublebm IN (0, 1)),"
+                       " sessionbm BOOLEAN NOT NULL DEFAULT 0 CHECK (sessionbm IN (0, 1)),"
+                       " readcount INTEGER NOT NULL DEFAULT 0,"
+                       " lastread DATE CHECK (lastread IS NULL OR lastread GLOB"
+                       " '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),"
+                       " groupid INTEGER,"
+                       " specialwl TEXT,"
+                       " highfw BOOLEAN NOT NULL DEFAULT 0 CHECK (highfw IN (0, 1))");
+    return QStringLiteral("CREATE TABLE words (%1);\n"
+                          "CREATE TABLE spwl (%2);\n"
+                          "CREATE INDEX spwl_name ON spwl (name);\n"
+                          "CREATE INDEX spwl_specialwl ON spwl (specialwl);\n")
+        .arg(columns.arg(QStringLiteral(" UNIQUE")), columns.arg(QString()));
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <memory>
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The connection strings the program opens the word database with. They keep the form the
+// program has always used; the layer reads Data Source, Mode and the password from them.
+namespace ConnectionStrings {
+inline const QString ReadWrite = QStringLiteral(
+    "Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write;Persist Security Info=False;"
+    "Jet OLEDB:Database Password=mirtholeandraxep");
+inline const QString Shared =
+    QStringLiteral("Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write|Share Deny None;"
+                   "Persist Security Info=False;Jet OLEDB:Database Password=mirtholeandraxep");
+inline const QString ReadOnly =
+    QStringLiteral("Provider=SQLCipher;Data Source=dbnk.db;Mode=Read;Persist Security Info=False;"
+                   "Jet OLEDB:Database Password=mirtholeandraxep;");
+} // namespace ConnectionStrings
+
+struct ConnectionSettings {
+    QString dataSource; // as written; resolved against the current directory when opened
+    QString password;
+    bool readOnly = false;
+
+    static ConnectionSettings parse(const QString& connectionString);
+};
+
+class Statement;
+
+// One open SQLCipher database. Opening derives the key, which is slow on purpose, so every
+// connection string of one file and mode shares a single handle for the life of the process
+// that uses it; several "connections" can be open at once, as the program expects.
+class Connection {
+public:
+    static std::shared_ptr<Connection> open(const QString& connectionString);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool readOnly() const { return readOnly_; }
+    const QString& path() const { return path_; }
+
+    // Runs one statement of the program's own (translated first); returns rows changed.
+    int execute(const QString& statementText);
+
+    // Prepares SQL the layer composed itself from translated parts. Refuses more than
+    // one statement.
+    Statement prepare(const QString& sql) const;
+
+    // Bumped by every write through this handle, so cached rows know they are stale.
+    quint64 writeVersion() const { return writeVersion_; }
+    void noteWrite() { ++writeVersion_; }
+
+    // The error for a failed SQLite call on this handle.
+    [[noreturn]] void raise(int rc) const;
+
+    sqlite3* handle() const { return db_; }
+
+private:
+    Connection(sqlite3* db, QString path, bool readOnly);
+
+    sqlite3* db_;
+    QString path_;
+    bool readOnly_;
+    quint64 writeVersion_ = 0;
+};
+
+// A prepared statement; finalised when it goes out of scope.
+class Statement {
+public:
+    Statement(const Connection* conn, sqlite3_stmt* stmt) : conn_(conn), stmt_(stmt) {}
+    Statement(Statement&& other) noexcept : conn_(other.conn_), stmt_(other.stmt_) {
+        other.stmt_ = nullptr;
+    }
+    Statement& operator=(Statement&&) = delete;
+    ~Statement();
+
+    void bind(int index, const QVariant& value);
+    bool step(); // true while a row is available; throws on failure
+    void reset();
+    int columnCount() const;
+    QString columnName(int i) const;
+    qint64 int64(int i) const;
+    QVariant value(int i) const; // typed by the column's declared type
+    bool readOnly() const;
+
+private:
+    const Connection* conn_;
+    sqlite3_stmt* stmt_;
+};
+
+// The word tables' schema, used by the database tool and the test fixtures.
+namespace WordSchema {
+QString createStatements();
+}
