@@ -107,6 +107,25 @@ void SixCriteriaSelection(benchmark::State& state) {
 }
 BENCHMARK(SixCriteriaSelection)->Unit(benchmark::kMillisecond);
 
+void ReportCounts(benchmark::State& state) {
+    auto keep = openAll();
+    const std::pair<const char*, const char*> groups[] = {
+        {"select * from words", "readcount >= 1"},
+        {"select * from words where bookmark = no and doublebm = no", "readcount < 3"},
+        {"select * from words where bookmark = yes and doublebm = yes", "readcount < 5"},
+        {"select * from words where bookmark = yes and doublebm = no", "readcount < 4"}};
+    for (auto _ : state) {
+        for (const auto& [source, filter] : groups) {
+            auto rs = Recordset::open(Connection::open(ConnectionStrings::Shared),
+                                      QString::fromLatin1(source));
+            benchmark::DoNotOptimize(rs->recordCount());
+            rs->setFilter(QString::fromLatin1(filter));
+            benchmark::DoNotOptimize(rs->recordCount());
+        }
+    }
+}
+BENCHMARK(ReportCounts)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
