@@ -1,10 +1,44 @@
+// The program's entry: one instance, a screen of at least 1024 pixels, the main window.
+#include "app/StartModule.h"
+#include "data/Speech.h"
+#include "study/Form1.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+
 #include <QApplication>
-#include <QLabel>
+
+namespace {
+
+int Main(QApplication& app) {
+    SingleInstance instance;
+    if (!instance.isFirst()) {
+        MessageBox::info(nullptr, StartModule::AlreadyRunning);
+        return 0;
+    }
+
+    SystemDisplayModes displayModes;
+    StartModule::GetScreenSize(displayModes);
+    if (!StartModule::needsResolutionChange(StartModule::savedScreenWidth)) {
+        StartModule::savedScreenWidth = -1;
+    } else {
+        MessageBox::plain(nullptr, StartModule::ChangingResolution);
+        StartModule::ChangeResolution(displayModes, 1024, 768);
+    }
+
+    EspeakSpeech speech;
+    Form1 main(&speech, &displayModes);
+    main.Form_Load();
+    main.show();
+    return app.exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
-    QLabel placeholder(QStringLiteral("Verbaloom"));
-    placeholder.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
+    QApplication::setWindowIcon(Look::icon(Look::Icon::App));
+    app.setStyleSheet(Look::styleSheet());
+    return Main(app);
 }

@@ -1,0 +1,57 @@
+#include "StartModule.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+
+QSize SystemDisplayModes::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+void SystemDisplayModes::changeResolution(int width, int height) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // Refusals are not reported; the screen simply stays as it is.
+    QProcess::execute(QStringLiteral("xrandr"),
+                      {QStringLiteral("-s"), QStringLiteral("%1x%2").arg(width).arg(height)});
+}
+
+namespace StartModule {
+
+float savedScreenWidth = -1;
+float savedScreenHeight = -1;
+
+void GetScreenSize(const DisplayModes& modes) {
+    const QSize size = modes.screenSize();
+    savedScreenHeight = float(size.height());
+    savedScreenWidth = float(size.width());
+}
+
+bool needsResolutionChange(float width) { return width < 1024; }
+
+void ChangeResolution(DisplayModes& modes, float width, float height) {
+    modes.changeResolution(int(width), int(height));
+}
+
+void restoreResolution(DisplayModes& modes) {
+    if (savedScreenWidth != -1)
+        ChangeResolution(modes, savedScreenWidth, savedScreenHeight);
+}
+
+} // namespace StartModule
+
+QString SingleInstance::defaultLockPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + QStringLiteral("/verbaloom.lock");
+}
+
+SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
+    // Age never makes a lock stale; a lock whose process is gone is taken over.
+    lock_.setStaleLockTime(0);
+    locked_ = lock_.tryLock(0);
+}
