@@ -172,7 +172,8 @@ void Form1::buildCard() {
     Label26->setStyleSheet(QStringLiteral("color: #8a8272;"));
     Text2 = named(new QPlainTextEdit(card), QStringLiteral("Text2"));
     Text2->setReadOnly(true);
-    Text2->setFont(Look::arial(14));
+    Text2->setFont(Look::arial(16));
+    Text2->setMaximumHeight(190);
     Text2->setTabChangesFocus(true);
     retainSpace(Text2);
     Label6 = label(
@@ -185,9 +186,10 @@ void Form1::buildCard() {
     usageCaption->setFont(Look::arial(10, true));
     Text3 = named(new QPlainTextEdit(card), QStringLiteral("Text3"));
     Text3->setReadOnly(true);
-    QFont usageFont = Look::arial(13);
+    QFont usageFont = Look::arial(14);
     usageFont.setItalic(true);
     Text3->setFont(usageFont);
+    Text3->setMaximumHeight(150);
     Text3->setTabChangesFocus(true);
     retainSpace(Text3);
 
@@ -237,6 +239,8 @@ void Form1::buildCard() {
     cardLayout->addWidget(Text3, 5, 0);
     cardLayout->setRowStretch(3, 3);
     cardLayout->setRowStretch(5, 2);
+    cardLayout->setRowMinimumHeight(6, 8);
+    cardLayout->setRowStretch(6, 1);
 
     auto* navRow = new QHBoxLayout;
     navRow->addWidget(Command10[0]);
@@ -245,11 +249,11 @@ void Form1::buildCard() {
     navRow->addSpacing(16);
     navRow->addWidget(chkPLock);
     navRow->addStretch();
-    cardLayout->addLayout(navRow, 6, 0);
+    cardLayout->addLayout(navRow, 7, 0);
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(Label24);
     findRow->addWidget(txtFind, 1);
-    cardLayout->addLayout(findRow, 7, 0);
+    cardLayout->addLayout(findRow, 8, 0);
     auto* markRow = new QHBoxLayout;
     markRow->addWidget(studiedit);
     markRow->addSpacing(12);
@@ -257,8 +261,8 @@ void Form1::buildCard() {
     markRow->addWidget(chkDiff[1]);
     markRow->addStretch();
     markRow->addWidget(cmdEdit);
-    cardLayout->addLayout(markRow, 8, 0);
-    cardLayout->addWidget(Label13, 9, 0);
+    cardLayout->addLayout(markRow, 9, 0);
+    cardLayout->addWidget(Label13, 10, 0);
 
     // The side column: display modes, hint, statistics, words gone through.
     auto* modes = named(new QGroupBox(tr("Display"), frameContainer), QStringLiteral("frameMode"));
