@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,12 +87,7 @@ Form1::Form1(Speech* speech, DisplayModes* displayModes, QWidget* parent)
     Adodc2->setRecordSource(CurrentSelection::AllWords);
     selection_.source = Adodc1;
 
-    Toolbar1 = named(new QToolBar(tr("Toolbar"), this), QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar1->setIconSize(QSize(28, 28));
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-
+    buildToolbarAndMenus();
     buildCard();
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
@@ -397,6 +393,100 @@ void Form1::buildCard() {
         shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)),
                  [this, i] { Option1[size_t(i)]->setChecked(true); Option1_Click(i); });
 }
+
+void Form1::buildToolbarAndMenus() {
+    Toolbar1 = named(new QToolBar(tr("Toolbar"), this), QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(28, 28));
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    struct Button {
+        const char* caption;
+        const char* key;
+        const char* tip;
+        const char* second;
+        Look::Icon icon;
+    };
+    // A null caption is a separator.
+    const Button buttons[] = {
+        {"Words Selection", "Intelli Select", "Select set of words to study", "", Look::Icon::Select},
+        {"Refine Selection", "Filter It!", "Refine your CURRENT SELECTION", "", Look::Icon::Refine},
+        {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
+        {"Session Revision", "Revise", "Revise whatever you've practiced during this session",
+         "Revise whatever you've marked read this session", Look::Icon::Revise},
+        {"Quiz", "Quiz", "Take a Quiz of words in REFINED SELECTION", "Take a test", Look::Icon::Quiz},
+        {"Game", "Game", "", "Word Game", Look::Icon::Game},
+        {"One Spot - Ticker", "One Spot", "Sit back. Ticker On.", "", Look::Icon::Ticker},
+        {"List View", "Listy", "Another excellent way to practice the words", "", Look::Icon::List},
+        {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
+        {"Print It!", "Print It!", "Print the words that are in your REFINED SELECTION Set", "",
+         Look::Icon::Print},
+        {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
+        {"Report", "Report", "Check You Progress Report", "", Look::Icon::Report},
+    };
+    int separators = 0;
+    for (const Button& b : buttons) {
+        if (!b.caption) {
+            Toolbar1->addSeparator()->setObjectName(QStringLiteral("Separator_%1").arg(++separators));
+            continue;
+        }
+        QAction* action = Toolbar1->addAction(Look::icon(b.icon), tr(b.caption));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setToolTip(tr(b.tip));
+        action->setWhatsThis(tr(b.second)); // the second text, not shown in normal use
+        const QString key = QString::fromLatin1(b.key);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+
+    file = named(menuBar()->addMenu(tr("&Add Word")), QStringLiteral("file"));
+    addword = named(file->addAction(tr("&Add Word")), QStringLiteral("addword"));
+    connect(addword, &QAction::triggered, this, &Form1::addword_Click);
+    Tutorial = named(menuBar()->addAction(tr("&Tutorial")), QStringLiteral("Tutorial"));
+    connect(Tutorial, &QAction::triggered, this, &Form1::Tutorial_Click);
+    menuabout = named(menuBar()->addMenu(tr("&About")), QStringLiteral("menuabout"));
+    vlguide = named(menuabout->addAction(tr("&Verbaloom Tips")), QStringLiteral("vlguide"));
+    connect(vlguide, &QAction::triggered, this, &Form1::vlguide_Click);
+    about = named(menuabout->addAction(tr("About &Verbaloom!")), QStringLiteral("about"));
+    connect(about, &QAction::triggered, this, &Form1::about_Click);
+}
+
+void Form1::Toolbar1_ButtonClick(const QString& key) {
+    if (key == QLatin1String("Intelli Select"))
+        openWordSelection();
+    else if (key == QLatin1String("Filter It!"))
+        openRefineSelection();
+    else if (key == QLatin1String("Revise"))
+        revise();
+    else if (key == QLatin1String("Quiz"))
+        openQuiz();
+    else if (key == QLatin1String("Game"))
+        openGame();
+    else if (key == QLatin1String("One Spot"))
+        openTicker();
+    else if (key == QLatin1String("Listy"))
+        openList();
+    else if (key == QLatin1String("Print It!"))
+        PrintIt();
+    else if (key == QLatin1String("Report"))
+        ShowReport();
+    recfunc();
+}
+
+// Windows that other parts of the program bring; each opens here once it exists.
+void Form1::openWordSelection() {}
+void Form1::openRefineSelection() {}
+void Form1::revise() {}
+void Form1::openQuiz() {}
+void Form1::openGame() {}
+void Form1::openTicker() {}
+void Form1::openList() {}
+void Form1::PrintIt() {}
+void Form1::ShowReport() {}
+void Form1::addword_Click() {}
+void Form1::Tutorial_Click() {}
+void Form1::vlguide_Click() {}
+void Form1::about_Click() {}
 
 Recordset* Form1::recordset() const { return Adodc1->recordset().get(); }
 

@@ -47,6 +47,11 @@ public:
     void findword(const QString& text);
     void studiedit_Click();
     void querybtn_Click(const QString& query);
+    void PrintIt();
+    void ShowReport();
+
+    // The toolbar: performs the action whose key is given, then refreshes the counters.
+    void Toolbar1_ButtonClick(const QString& key);
 
     CurrentSelection& selection() { return selection_; }
     Recordset* recordset() const; // Adodc1's result set, or null
@@ -118,6 +123,12 @@ public:
     QLabel* Label24;
 
     QToolBar* Toolbar1;
+    QMenu* file;
+    QAction* addword;
+    QAction* Tutorial;
+    QMenu* menuabout;
+    QAction* vlguide;
+    QAction* about;
 
 public slots:
     void Option1_Click(int index);
@@ -132,6 +143,10 @@ public slots:
     void Timer1_Timer();
     void Command8_Click();
     void chkDiff_Click(int index);
+    void addword_Click();
+    void Tutorial_Click();
+    void vlguide_Click();
+    void about_Click();
 
 signals:
     // The word box changed: the ticker copies the word and the composed details.
@@ -144,6 +159,14 @@ protected:
 
 private:
     void buildCard();
+    void buildToolbarAndMenus();
+    void revise();
+    void openWordSelection();
+    void openRefineSelection();
+    void openQuiz();
+    void openGame();
+    void openTicker();
+    void openList();
     void bindCurrentRow();
     void Form_Resize();
     void stepPrologue();
