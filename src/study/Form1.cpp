@@ -474,8 +474,8 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 }
 
 // Windows that other parts of the program bring; each opens here once it exists.
-void Form1::openWordSelection() {}
-void Form1::openRefineSelection() {}
+void Form1::openWordSelection(QWidget*) {}
+void Form1::openRefineSelection(QWidget*, bool) {}
 void Form1::revise() {}
 void Form1::openQuiz() {}
 void Form1::openGame() {}

@@ -49,6 +49,10 @@ public:
     void querybtn_Click(const QString& query);
     void PrintIt();
     void ShowReport();
+    // Intelli Select (modal) and Refine Selection, owned by the given window (the main
+    // window when none): modal from the toolbar and the quiz, modeless from the list view.
+    void openWordSelection(QWidget* owner = nullptr);
+    void openRefineSelection(QWidget* owner = nullptr, bool modal = true);
 
     // The toolbar: performs the action whose key is given, then refreshes the counters.
     void Toolbar1_ButtonClick(const QString& key);
@@ -161,8 +165,6 @@ private:
     void buildCard();
     void buildToolbarAndMenus();
     void revise();
-    void openWordSelection();
-    void openRefineSelection();
     void openQuiz();
     void openGame();
     void openTicker();
