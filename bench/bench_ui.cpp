@@ -1,10 +1,11 @@
 // The main window's interactive operations, offscreen: start-up over the shipped words, and
 // a step and a find keystroke at 100,000 words.
-#include "SyntheticDb.h"
 #include "app/StartModule.h"
 #include "data/Speech.h"
 #include "study/Form1.h"
+#include "SyntheticDb.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -15,7 +15,9 @@ Random& Random::global() {
     return *instance();
 }
 
-void Random::setGlobal(std::unique_ptr<Random> random) { instance() = std::move(random); }
+void Random::setGlobal(std::unique_ptr<Random> random) {
+    instance() = std::move(random);
+}
 
 SeededRandom::SeededRandom() {
     std::random_device device;

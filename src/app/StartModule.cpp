@@ -30,7 +30,9 @@ void GetScreenSize(const DisplayModes& modes) {
     savedScreenWidth = float(size.width());
 }
 
-bool needsResolutionChange(float width) { return width < 1024; }
+bool needsResolutionChange(float width) {
+    return width < 1024;
+}
 
 void ChangeResolution(DisplayModes& modes, float width, float height) {
     modes.changeResolution(int(width), int(height));

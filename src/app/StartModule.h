@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <QLockFile>
 #include <QSize>
 #include <QString>
-#include <memory>
 
 // The program's start and end: one instance at a time, and a screen narrower than 1024
 // pixels switched to 1024 x 768 for the session and put back at the end.

@@ -16,8 +16,8 @@ void EspeakSpeech::speak(const QString& text) {
     if (!available_ || text.trimmed().isEmpty())
         return;
     const QByteArray utf8 = text.toUtf8();
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, nullptr);
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+                 nullptr, nullptr);
 }
 
 namespace {
@@ -38,8 +38,8 @@ std::vector<short> EspeakSpeech::synthesize(const QString& text, int* sampleRate
         return samples;
     espeak_SetSynthCallback(collect);
     const QByteArray utf8 = text.toUtf8();
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, &samples);
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+                 nullptr, &samples);
     espeak_Synchronize();
     espeak_Terminate();
     return samples;

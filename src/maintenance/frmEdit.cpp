@@ -95,4 +95,6 @@ void frmEdit::cmdUpdate_Click() {
     close();
 }
 
-void frmEdit::cmdCancel_Click() { close(); }
+void frmEdit::cmdCancel_Click() {
+    close();
+}

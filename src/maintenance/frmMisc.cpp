@@ -59,11 +59,15 @@ frmMisc::~frmMisc() {
         instance() = nullptr;
 }
 
-frmMisc* frmMisc::current() { return instance(); }
+frmMisc* frmMisc::current() {
+    return instance();
+}
 
 void frmMisc::unload() {
     if (instance())
         delete instance().data();
 }
 
-void frmMisc::setText(const QString& text) { Label1->setText(text); }
+void frmMisc::setText(const QString& text) {
+    Label1->setText(text);
+}

@@ -1,15 +1,18 @@
 #include "Form1.h"
 
+#include "app/basRegistry.h"
 #include "app/Random.h"
 #include "app/StartModule.h"
-#include "app/basRegistry.h"
-#include "data/DataSource.h"
 #include "data/Database.h"
+#include "data/DataSource.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/Speech.h"
 #include "maintenance/frmEdit.h"
 #include "maintenance/frmMisc.h"
+#include "selection/frmFilterbox.h"
+#include "selection/frmIS.h"
+#include "selection/Revise.h"
 #include "study/StudyCard.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
@@ -59,9 +62,12 @@ void retainSpace(QWidget* w) {
 
 StudyTracking::BoxState boxState(const QCheckBox* box) {
     switch (box->checkState()) {
-    case Qt::Checked: return StudyTracking::BoxState::Checked;
-    case Qt::PartiallyChecked: return StudyTracking::BoxState::Grayed;
-    default: return StudyTracking::BoxState::Clear;
+    case Qt::Checked:
+        return StudyTracking::BoxState::Checked;
+    case Qt::PartiallyChecked:
+        return StudyTracking::BoxState::Grayed;
+    default:
+        return StudyTracking::BoxState::Clear;
     }
 }
 
@@ -105,7 +111,9 @@ Form1::Form1(Speech* speech, DisplayModes* displayModes, QWidget* parent)
     setMinimumSize(900, 640);
 }
 
-Form1::~Form1() { qApp->removeEventFilter(this); }
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
+}
 
 void Form1::buildCard() {
     central_ = new QWidget(this);
@@ -172,9 +180,9 @@ void Form1::buildCard() {
     Text2->setMaximumHeight(190);
     Text2->setTabChangesFocus(true);
     retainSpace(Text2);
-    Label6 = label(
-        tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
-        QStringLiteral("Label6"), card);
+    Label6 =
+        label(tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
+              QStringLiteral("Label6"), card);
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setWordWrap(true);
     Label6->hide();
@@ -191,7 +199,8 @@ void Form1::buildCard() {
 
     Command10[0] = named(new QPushButton(tr("Previous Word"), card), QStringLiteral("Command10_0"));
     Command10[1] = named(new QPushButton(tr("Next Word"), card), QStringLiteral("Command10_1"));
-    cmdRandomWord = named(new QPushButton(tr("Random Word"), card), QStringLiteral("cmdRandomWord"));
+    cmdRandomWord =
+        named(new QPushButton(tr("Random Word"), card), QStringLiteral("cmdRandomWord"));
     cmdRandomWord->setToolTip(tr("Click to get a Random word"));
     chkPLock = named(new QCheckBox(tr("Always Pronounce"), card), QStringLiteral("chkPLock"));
     Label24 = label(tr("Find word (in Refined Selection)"), QStringLiteral("Label24"), card);
@@ -200,13 +209,17 @@ void Form1::buildCard() {
     txtFind->setMaxLength(200);
     Label24->setBuddy(txtFind);
 
-    studiedit = named(new QPushButton(tr("Mark it. I've Studied."), card), QStringLiteral("studiedit"));
+    studiedit =
+        named(new QPushButton(tr("Mark it. I've Studied."), card), QStringLiteral("studiedit"));
     studiedit->setToolTip(tr("Studied the word? Then Click it to keep track."));
     chkDiff[0] = named(new QCheckBox(tr("Mark as Difficult"), card), QStringLiteral("chkDiff_0"));
-    chkDiff[1] = named(new QCheckBox(tr("Mark: Very Difficult"), card), QStringLiteral("chkDiff_1"));
+    chkDiff[1] =
+        named(new QCheckBox(tr("Mark: Very Difficult"), card), QStringLiteral("chkDiff_1"));
     for (QCheckBox* box : chkDiff)
-        box->setToolTip(tr("You can change the  Difficulty level of word according to you comfort"));
-    Label13 = label(tr("You can change the default difficulty level"), QStringLiteral("Label13"), card);
+        box->setToolTip(
+            tr("You can change the  Difficulty level of word according to you comfort"));
+    Label13 =
+        label(tr("You can change the default difficulty level"), QStringLiteral("Label13"), card);
     Label13->setStyleSheet(QStringLiteral("color: #8a8272;"));
     cmdEdit = named(new QPushButton(tr("E&dit"), card), QStringLiteral("cmdEdit"));
 
@@ -268,7 +281,8 @@ void Form1::buildCard() {
                                tr("Show All "), QString()};
     auto* modesLayout = new QVBoxLayout(modes);
     for (int i = 0; i < 4; ++i) {
-        Option1[size_t(i)] = named(new QRadioButton(modeNames[i], modes), QStringLiteral("Option1_%1").arg(i));
+        Option1[size_t(i)] =
+            named(new QRadioButton(modeNames[i], modes), QStringLiteral("Option1_%1").arg(i));
         if (!modeTips[i].isEmpty())
             Option1[size_t(i)]->setToolTip(modeTips[i]);
         modesLayout->addWidget(Option1[size_t(i)]);
@@ -279,7 +293,8 @@ void Form1::buildCard() {
     }
     Option1[2]->setChecked(true);
 
-    frameNavi = named(new QGroupBox(tr("Keep '?' Pressed"), frameContainer), QStringLiteral("frameNavi"));
+    frameNavi =
+        named(new QGroupBox(tr("Keep '?' Pressed"), frameContainer), QStringLiteral("frameNavi"));
     btnHint = named(new QPushButton(frameNavi), QStringLiteral("btnHint"));
     btnHint->setIcon(Look::icon(Look::Icon::Hint));
     btnHint->setIconSize(QSize(30, 30));
@@ -316,7 +331,8 @@ void Form1::buildCard() {
     Label16->setCursor(Qt::PointingHandCursor);
     Label15[1] = label(QStringLiteral("0"), QStringLiteral("Label15_1"), frameStat);
     Label15[2] = label(tr("mins"), QStringLiteral("Label15_2"), frameStat);
-    Command8 = named(new QPushButton(StudyTracking::PauseCaption, frameStat), QStringLiteral("Command8"));
+    Command8 =
+        named(new QPushButton(StudyTracking::PauseCaption, frameStat), QStringLiteral("Command8"));
     for (QLabel* value : {lblRdCnt, lblRdSess, Label12, Label18, Label15[1]})
         value->setStyleSheet(QStringLiteral("font-weight: bold; color: #1f6f8b;"));
     auto* statLayout = new QGridLayout(frameStat);
@@ -390,8 +406,10 @@ void Form1::buildCard() {
         txtFind->selectAll();
     });
     for (int i = 0; i < 4; ++i)
-        shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)),
-                 [this, i] { Option1[size_t(i)]->setChecked(true); Option1_Click(i); });
+        shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), [this, i] {
+            Option1[size_t(i)]->setChecked(true);
+            Option1_Click(i);
+        });
 }
 
 void Form1::buildToolbarAndMenus() {
@@ -410,12 +428,14 @@ void Form1::buildToolbarAndMenus() {
     };
     // A null caption is a separator.
     const Button buttons[] = {
-        {"Words Selection", "Intelli Select", "Select set of words to study", "", Look::Icon::Select},
+        {"Words Selection", "Intelli Select", "Select set of words to study", "",
+         Look::Icon::Select},
         {"Refine Selection", "Filter It!", "Refine your CURRENT SELECTION", "", Look::Icon::Refine},
         {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
         {"Session Revision", "Revise", "Revise whatever you've practiced during this session",
          "Revise whatever you've marked read this session", Look::Icon::Revise},
-        {"Quiz", "Quiz", "Take a Quiz of words in REFINED SELECTION", "Take a test", Look::Icon::Quiz},
+        {"Quiz", "Quiz", "Take a Quiz of words in REFINED SELECTION", "Take a test",
+         Look::Icon::Quiz},
         {"Game", "Game", "", "Word Game", Look::Icon::Game},
         {"One Spot - Ticker", "One Spot", "Sit back. Ticker On.", "", Look::Icon::Ticker},
         {"List View", "Listy", "Another excellent way to practice the words", "", Look::Icon::List},
@@ -428,7 +448,8 @@ void Form1::buildToolbarAndMenus() {
     int separators = 0;
     for (const Button& b : buttons) {
         if (!b.caption) {
-            Toolbar1->addSeparator()->setObjectName(QStringLiteral("Separator_%1").arg(++separators));
+            Toolbar1->addSeparator()->setObjectName(
+                QStringLiteral("Separator_%1").arg(++separators));
             continue;
         }
         QAction* action = Toolbar1->addAction(Look::icon(b.icon), tr(b.caption));
@@ -474,9 +495,42 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 }
 
 // Windows that other parts of the program bring; each opens here once it exists.
-void Form1::openWordSelection(QWidget*) {}
-void Form1::openRefineSelection(QWidget*, bool) {}
-void Form1::revise() {}
+void Form1::openWordSelection(QWidget* owner) {
+    frmIS window(this, owner);
+    window.exec();
+}
+
+void Form1::openRefineSelection(QWidget* owner, bool modal) {
+    auto* window = new frmFilterbox(this, owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (modal) {
+        window->exec();
+    } else {
+        window->show();
+        window->raise();
+    }
+}
+
+void Form1::revise() {
+    selection_.selectionChanging = true;
+    selection_.savedSelection = Adodc1->recordset();
+    Adodc1->setRecordSource(Revise::Source);
+    int count = 0;
+    tryStep([&] {
+        Adodc1->refresh();
+        count = recordset()->recordCount();
+    });
+    if (count == 0) {
+        MessageBox::info(this, Revise::nothingMessage());
+        // The rows shown before come back, and with them their source text, so that
+        // whatever re-runs the source later works on the words the learner sees.
+        tryStep([&] { Adodc1->setRecordset(selection_.savedSelection); });
+    } else {
+        MessageBox::info(this, Revise::countMessage(count));
+        openList();
+    }
+    selection_.selectionChanging = false;
+}
 void Form1::openQuiz() {}
 void Form1::openGame() {}
 void Form1::openTicker() {}
@@ -488,7 +542,9 @@ void Form1::Tutorial_Click() {}
 void Form1::vlguide_Click() {}
 void Form1::about_Click() {}
 
-Recordset* Form1::recordset() const { return Adodc1->recordset().get(); }
+Recordset* Form1::recordset() const {
+    return Adodc1->recordset().get();
+}
 
 // ---- start and end ----
 
@@ -607,7 +663,9 @@ void Form1::applymode(int mode) {
     updateHintLabels();
 }
 
-void Form1::Option1_Click(int index) { applymode(index); }
+void Form1::Option1_Click(int index) {
+    applymode(index);
+}
 
 void Form1::updateHintLabels() {
     lblMsg->setVisible(Text1->isHidden());
@@ -657,8 +715,10 @@ void Form1::lstRead_Click() {
         QPoint at(listTopLeft.x() - note->width() + Look::twips(this, 1000), listTopLeft.y());
         if (const QScreen* screen = this->screen()) {
             const QRect area = screen->availableGeometry();
-            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - note->width())));
-            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - note->height())));
+            at.setX(std::clamp(at.x(), area.left(),
+                               std::max(area.left(), area.right() - note->width())));
+            at.setY(std::clamp(at.y(), area.top(),
+                               std::max(area.top(), area.bottom() - note->height())));
         }
         note->move(at);
         note->show();
@@ -666,15 +726,26 @@ void Form1::lstRead_Click() {
     });
 }
 
-void Form1::Label1_Click() { DirectSS1->speak(Text1->text()); }
-void Form1::Label2_Click() { DirectSS1->speak(Text2->toPlainText()); }
+void Form1::Label1_Click() {
+    DirectSS1->speak(Text1->text());
+}
+void Form1::Label2_Click() {
+    DirectSS1->speak(Text2->toPlainText());
+}
 
 void Form1::mnuReadit_Click(int index) {
     switch (index) {
-    case 0: DirectSS1->speak(Text1->text()); break;
-    case 1: DirectSS1->speak(Text2->toPlainText()); break;
-    case 2: DirectSS1->speak(Text3->toPlainText()); break;
-    default: break;
+    case 0:
+        DirectSS1->speak(Text1->text());
+        break;
+    case 1:
+        DirectSS1->speak(Text2->toPlainText());
+        break;
+    case 2:
+        DirectSS1->speak(Text3->toPlainText());
+        break;
+    default:
+        break;
     }
 }
 
@@ -687,7 +758,8 @@ void Form1::cmdEdit_Click() {
 
 void Form1::refreshTimerCaptions() {
     Label16->setText(Timer1->isActive() ? StudyTracking::RunningLabel : StudyTracking::PausedLabel);
-    Command8->setText(Timer1->isActive() ? StudyTracking::PauseCaption : StudyTracking::ContinueCaption);
+    Command8->setText(Timer1->isActive() ? StudyTracking::PauseCaption
+                                         : StudyTracking::ContinueCaption);
 }
 
 void Form1::resumeTimer() {
@@ -798,7 +870,9 @@ void Form1::findword(const QString& text) {
         MessageBox::info(this, Navigation::wordNotFoundMessage());
 }
 
-void Form1::querybtn_Click(const QString& query) { selection_.querybtn(query); }
+void Form1::querybtn_Click(const QString& query) {
+    selection_.querybtn(query);
+}
 
 // ---- events ----
 

@@ -4,9 +4,9 @@
 #include "study/Navigation.h"
 #include "study/StudyTracking.h"
 
+#include <array>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 
 class DataSource;
 class DisplayModes;

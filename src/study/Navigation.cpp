@@ -1,8 +1,8 @@
 #include "Navigation.h"
 
-#include "StudyCard.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "StudyCard.h"
 
 #include <cmath>
 

@@ -6,15 +6,20 @@
 
 namespace StudyCard {
 
-int randomBoxesMode(double r) { return int(std::floor(2.0 * r)) == 0 ? GuessMeanings : GuessWords; }
+int randomBoxesMode(double r) {
+    return int(std::floor(2.0 * r)) == 0 ? GuessMeanings : GuessWords;
+}
 
 Boxes boxesForMode(int mode, double r) {
     if (mode == RandomBoxes)
         mode = randomBoxesMode(r);
     switch (mode) {
-    case GuessMeanings: return {true, false, false};
-    case GuessWords: return {false, true, true};
-    default: return {true, true, true};
+    case GuessMeanings:
+        return {true, false, false};
+    case GuessWords:
+        return {false, true, true};
+    default:
+        return {true, true, true};
     }
 }
 

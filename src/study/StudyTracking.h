@@ -35,8 +35,8 @@ struct Timer {
 enum class BoxState { Clear, Checked, Grayed };
 struct MarkStep {
     enum Kind { SetBox, Write } kind;
-    int box;     // SetBox: which box
-    bool value;  // the box's new value, or the value written
+    int box;    // SetBox: which box
+    bool value; // the box's new value, or the value written
     QString column;
     bool operator==(const MarkStep&) const = default;
 };

@@ -150,17 +150,28 @@ void paintIcon(QPainter& p, Icon which) {
 
 QString themeName(Icon which) {
     switch (which) {
-    case Icon::Speaker: return QStringLiteral("audio-volume-high");
-    case Icon::Select: return QStringLiteral("edit-select-all");
-    case Icon::Refine: return QStringLiteral("view-filter");
-    case Icon::Revise: return QStringLiteral("view-refresh");
-    case Icon::Quiz: return QStringLiteral("help-faq");
-    case Icon::Game: return QStringLiteral("applications-games");
-    case Icon::Ticker: return QStringLiteral("media-playback-start");
-    case Icon::List: return QStringLiteral("view-list-details");
-    case Icon::Print: return QStringLiteral("document-print");
-    case Icon::Report: return QStringLiteral("x-office-presentation");
-    default: return {};
+    case Icon::Speaker:
+        return QStringLiteral("audio-volume-high");
+    case Icon::Select:
+        return QStringLiteral("edit-select-all");
+    case Icon::Refine:
+        return QStringLiteral("view-filter");
+    case Icon::Revise:
+        return QStringLiteral("view-refresh");
+    case Icon::Quiz:
+        return QStringLiteral("help-faq");
+    case Icon::Game:
+        return QStringLiteral("applications-games");
+    case Icon::Ticker:
+        return QStringLiteral("media-playback-start");
+    case Icon::List:
+        return QStringLiteral("view-list-details");
+    case Icon::Print:
+        return QStringLiteral("document-print");
+    case Icon::Report:
+        return QStringLiteral("x-office-presentation");
+    default:
+        return {};
     }
 }
 

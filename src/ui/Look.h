@@ -14,7 +14,20 @@ int twips(const QWidget* widget, int twips);
 
 QFont arial(double pointSize, bool bold = false);
 
-enum class Icon { Speaker, Hint, App, Select, Refine, Revise, Quiz, Game, Ticker, List, Print, Report };
+enum class Icon {
+    Speaker,
+    Hint,
+    App,
+    Select,
+    Refine,
+    Revise,
+    Quiz,
+    Game,
+    Ticker,
+    List,
+    Print,
+    Report
+};
 // From the desktop's icon theme where it has one, else drawn here.
 QIcon icon(Icon which);
 

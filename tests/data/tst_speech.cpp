@@ -8,7 +8,8 @@ class TestSpeech : public QObject {
 private slots:
     void theVoiceProducesSamples() {
         int rate = 0;
-        const std::vector<short> samples = EspeakSpeech::synthesize(QStringLiteral("laconic"), &rate);
+        const std::vector<short> samples =
+            EspeakSpeech::synthesize(QStringLiteral("laconic"), &rate);
         QVERIFY(rate > 0);
         QVERIFY(samples.size() > size_t(rate) / 10); // at least a tenth of a second
         const auto loudest = *std::max_element(samples.begin(), samples.end());

@@ -55,7 +55,8 @@ private slots:
 
     void startUpClearsTheSessionAndShowsAWord() {
         Session s; // the random draw 0.0 shows the first word
-        QCOMPARE(s.form->windowTitle(), QStringLiteral("Verbaloom - The Vocabulary Building Learning Tool "));
+        QCOMPARE(s.form->windowTitle(),
+                 QStringLiteral("Verbaloom - The Vocabulary Building Learning Tool "));
         QCOMPARE(s.db.scalar("select count(*) from words where sessionbm = 1").toInt(), 0);
         QCOMPARE(s.db.scalar("select count(*) from spwl where sessionbm = 1").toInt(), 1);
         QCOMPARE(s.word(), QStringLiteral("abase"));
@@ -71,8 +72,10 @@ private slots:
     void aMissingOrLockedDatabaseIsReportedAndNothingCrashes_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("missing") << "missing" << "Error Occured. Error Number: 3024: Could not find file '";
-        QTest::newRow("wrong key") << "noise" << "Error Occured. Error Number: 3031: ";
+        QTest::newRow("missing") << "missing"
+                                 << "Error Occured. Error Number: 3024: Could not find file '";
+        QTest::newRow("wrong key") << "noise"
+                                   << "Error Occured. Error Number: 3031: ";
     }
     void aMissingOrLockedDatabaseIsReportedAndNothingCrashes() {
         QFETCH(QString, damage);
@@ -92,7 +95,8 @@ private slots:
         form.Form_Load();
         form.show();
         QCOMPARE(messages.requests.size(), 1);
-        QVERIFY2(messages.requests.first().text.startsWith(prefix), qPrintable(messages.requests.first().text));
+        QVERIFY2(messages.requests.first().text.startsWith(prefix),
+                 qPrintable(messages.requests.first().text));
         QCOMPARE(messages.requests.first().icon, QMessageBox::NoIcon);
         messages.clear();
         // Every action still answers without a crash.
@@ -108,7 +112,10 @@ private slots:
         form.lstRead_Click();
         QCOMPARE(form.lblRdSess->text(), QStringLiteral("1"));
         QCOMPARE(form.Text1->text(), QString());
-        QCOMPARE(messages.texts().count(QStringLiteral("Word Not Found\r\n\r\nYou can ADD new words. Click on the Add Word button on the Menu above")), 2);
+        QCOMPARE(messages.texts().count(
+                     QStringLiteral("Word Not Found\r\n\r\nYou can ADD new words. Click on the Add "
+                                    "Word button on the Menu above")),
+                 2);
     }
 
     void markingStudiedCountsTwiceAndReachesTheFile() {
@@ -123,7 +130,8 @@ private slots:
         QCOMPARE(s.db.scalar("select lastread from words where name='abate'").toString(),
                  QDate::currentDate().toString(Qt::ISODate));
         QCOMPARE(s.db.scalar("select sessionbm from words where name='abate'").toInt(), 1);
-        QCOMPARE(s.form->Label12->text(), QDate::currentDate().toString(QStringLiteral("d/MMM/yy")));
+        QCOMPARE(s.form->Label12->text(),
+                 QDate::currentDate().toString(QStringLiteral("d/MMM/yy")));
     }
 
     void theTimerPausesAndResumes() {
@@ -148,17 +156,25 @@ private slots:
         Session s; // abase: Easy
         s.click(s.form->chkDiff[1]);
         QVERIFY(s.form->chkDiff[0]->isChecked());
-        QCOMPARE(s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(), QStringLiteral("11"));
+        QCOMPARE(
+            s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(),
+            QStringLiteral("11"));
         QCOMPARE(s.form->Label20->text(), QStringLiteral("#"));
         QCOMPARE(s.form->Label22->text(), QStringLiteral("#"));
         s.click(s.form->chkDiff[0]);
         QVERIFY(!s.form->chkDiff[1]->isChecked());
-        QCOMPARE(s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(), QStringLiteral("00"));
+        QCOMPARE(
+            s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(),
+            QStringLiteral("00"));
         s.click(s.form->chkDiff[0]);
-        QCOMPARE(s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(), QStringLiteral("10"));
+        QCOMPARE(
+            s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(),
+            QStringLiteral("10"));
         s.click(s.form->chkDiff[1]);
         s.click(s.form->chkDiff[1]);
-        QCOMPARE(s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(), QStringLiteral("10"));
+        QCOMPARE(
+            s.db.scalar("select bookmark || doublebm from words where name='abase'").toString(),
+            QStringLiteral("10"));
     }
 
     void movingNeverWritesTheMarksBack() {
@@ -185,7 +201,8 @@ private slots:
         s.click(s.form->Command10[0]);
         QVERIFY(s.form->Command10[1]->isEnabled());
         QCOMPARE(s.word(), QStringLiteral("o'clock"));
-        QCOMPARE(s.form->lstRead->item(s.form->lstRead->count() - 1)->text(), QStringLiteral("o'clock"));
+        QCOMPARE(s.form->lstRead->item(s.form->lstRead->count() - 1)->text(),
+                 QStringLiteral("o'clock"));
     }
 
     void arrowKeysStepWhenNotTyping() {
@@ -250,7 +267,8 @@ private slots:
         s.form->Option1[2]->click(); // Show All Boxes: the hint changes nothing
         QTest::mousePress(s.form->btnHint, Qt::LeftButton);
         QTest::mouseRelease(s.form->btnHint, Qt::LeftButton);
-        QVERIFY(!s.form->Text1->isHidden() && !s.form->Text2->isHidden() && !s.form->Text3->isHidden());
+        QVERIFY(!s.form->Text1->isHidden() && !s.form->Text2->isHidden() &&
+                !s.form->Text3->isHidden());
     }
 
     void randomBoxesChooseAfreshForEachWord() {
@@ -270,9 +288,9 @@ private slots:
         for (QAction* a : s.form->mnuReadit)
             a->trigger();
         s.form->mnuReadit_Click(7);
-        QCOMPARE(s.speech.spoken, (QStringList{"abase", "abase", "meaning of abase", "abase",
-                                              "meaning of abase",
-                                              "They used --- in a sentence about 1."}));
+        QCOMPARE(s.speech.spoken,
+                 (QStringList{"abase", "abase", "meaning of abase", "abase", "meaning of abase",
+                              "They used --- in a sentence about 1."}));
         s.speech.spoken.clear();
         s.click(s.form->chkPLock);
         s.click(s.form->Command10[1]);
@@ -298,8 +316,10 @@ private slots:
         s.form->lstRead->setCurrentRow(1);
         s.form->lstRead_Click();
         QVERIFY(frmMisc::current());
-        QCOMPARE(frmMisc::current()->Label1->text(),
-                 QStringLiteral("meaning of venal\r\n\r\n\r\nUsage: \r\nThey used --- in a sentence about 5."));
+        QCOMPARE(
+            frmMisc::current()->Label1->text(),
+            QStringLiteral(
+                "meaning of venal\r\n\r\n\r\nUsage: \r\nThey used --- in a sentence about 5."));
         s.form->lstRead->setCurrentRow(2);
         s.form->lstRead_Click();
         QCOMPARE(frmMisc::current()->Label1->text().left(16), QStringLiteral("meaning of o'clo"));

@@ -16,7 +16,9 @@ namespace {
 std::shared_ptr<Recordset> open(const QString& source = QStringLiteral("select * from words")) {
     return Recordset::open(Connection::open(ConnectionStrings::Shared), source);
 }
-QString nameAt(Recordset& rs) { return rs.value(QStringLiteral("name")).toString(); }
+QString nameAt(Recordset& rs) {
+    return rs.value(QStringLiteral("name")).toString();
+}
 } // namespace
 
 class TestStudyCore : public QObject {
@@ -30,7 +32,8 @@ private slots:
         QTest::newRow("guess words") << 1 << 0.0 << StudyCard::Boxes{false, true, true};
         QTest::newRow("show all") << 2 << 0.0 << StudyCard::Boxes{true, true, true};
         QTest::newRow("random, low draw") << 3 << 0.0 << StudyCard::Boxes{true, false, false};
-        QTest::newRow("random, just below half") << 3 << 0.4999 << StudyCard::Boxes{true, false, false};
+        QTest::newRow("random, just below half")
+            << 3 << 0.4999 << StudyCard::Boxes{true, false, false};
         QTest::newRow("random, half") << 3 << 0.5 << StudyCard::Boxes{false, true, true};
         QTest::newRow("random, top draw") << 3 << 0.99999 << StudyCard::Boxes{false, true, true};
     }
@@ -141,11 +144,11 @@ private slots:
         Navigation::Buttons buttons;
         rs->moveLast();
         QVERIFY(Navigation::step(rs.get(), true, buttons)); // onto EOF
-        QVERIFY(buttons.next);           // the first press past the end keeps Next
+        QVERIFY(buttons.next); // the first press past the end keeps Next
         QVERIFY(!Navigation::step(rs.get(), true, buttons));
-        QVERIFY(!buttons.next);          // the second disables it
+        QVERIFY(!buttons.next); // the second disables it
         QVERIFY(Navigation::step(rs.get(), false, buttons));
-        QVERIFY(buttons.next);           // Previous enables Next again
+        QVERIFY(buttons.next); // Previous enables Next again
         QCOMPARE(nameAt(*rs), QStringLiteral("acerbic"));
 
         rs->moveFirst();

@@ -19,7 +19,9 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { MessageBox::setHandler(nullptr); }
+MessageRecorder::~MessageRecorder() {
+    MessageBox::setHandler(nullptr);
+}
 
 QStringList MessageRecorder::texts() const {
     QStringList out;

@@ -5,9 +5,9 @@
 #include "data/Speech.h"
 #include "ui/MessageBox.h"
 
+#include <deque>
 #include <QList>
 #include <QStringList>
-#include <deque>
 
 // Records every text given to the voice.
 class RecordingSpeech : public Speech {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The fourteen ways to refine a selection, each an expression over the open rows, and the
+// counts the refine window reports.
+namespace RefineFilters {
+
+// Option buttons 0..7 (their on-screen numbers differ; see the window).
+QString optionExpression(int index);
+
+// Text boxes 0..7: the expression for a change in box `index`, given all eight texts.
+// Texts go in as typed, but an apostrophe is doubled so it finds what it says.
+QString textExpression(int index, const std::array<QString, 8>& texts);
+
+// Opening: every row of the current selection.
+inline const QString Everything = QStringLiteral("bookmark = 0 or bookmark = 1");
+
+QString currentSelectionText(int count);  // "You have n words in your Current Selection "
+QString openingRefinedText(int count);    // "n words after Refining your Selection."
+QString optionRefinedText(int count);     // "n WORDS After Refining your Selection"
+QString textRefinedText(int count);       // "n in your POCKET."
+
+} // namespace RefineFilters
