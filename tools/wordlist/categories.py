@@ -1,0 +1,3 @@
+NAMES = []
+def build(src, freq, cuts, log):
+    return []
