@@ -1,3 +1,498 @@
-NAMES = []
+"""The special word list: 27 categories collected from WordNet's structure.
+
+Each category unites WordNet synsets found by
+  hypo  the hyponym closure of a synset (kinds of phobia, of dance, ...),
+  dom   the members of a topic domain (music, theatre, psychology, ...),
+  lex   a lexicographer file (noun.time, noun.shape),
+  attr  adjectives WordNet gives as values of an attribute (taste, odour),
+  ends  lemmas ending in a combining form (-phobia, -mania),
+  words a hand-picked list, each word taken in its commonest sense of the
+        given part of speech.
+A synset is given as "lemma.pos.sense", WordNet's sense number."""
+
+import re
+
+import usage
+
+# In the order of the Intelli Select window's category list: a row's groupid
+# is its category's position here, counted from 1.
+NAMES = [
+    "Anthropology", "Aroma", "Crime", "Dance", "Death", "Dimension", "Eating",
+    "Education", "Fights", "Gods", "Language", "Literature", "Mania", "Music",
+    "Mythology", "Personality Traits", "Phobias", "Place", "Psychological",
+    "Religion", "Sculpture", "Shapes", "Sociology", "Taste", "Theatre", "Time",
+    "Violence",
+]
+
+MIN_PER_CATEGORY = 30
+MAX_PER_CATEGORY = 150
+
+# Categories whose members may be names: gods and heroes are known by them.
+PROPER_NAMES_ALLOWED = {"Gods", "Mythology"}
+# Categories of learned coinages (acrophobia, kleptomania) and names, which
+# word lists for spelling leave out: WordNet alone vouches for them.
+ANY_LEVEL = {"Gods", "Mythology", "Phobias", "Mania"}
+# A word found through WordNet's structure with more senses than this is a
+# general word whose category sense is a side use (air, back, flat).
+MAX_SENSES = 3
+
+SPEC = {
+    "Anthropology": {
+        "dom": ["anthropology.n.1", "archeology.n.1", "ethnography.n.1"],
+        "hypo": ["kin_group.n.1", "marriage.n.1", "ritual.n.1"],
+        "words": "n: acculturation anthropoid anthropologist artifact australopithecine "
+                 "caste clan cannibalism culture ethnology ethnocentrism exogamy endogamy "
+                 "fetish folklore hominid kinship lineage matriarchy matrilineage moiety "
+                 "nomad patriarchy polyandry polygamy polygyny primate shaman "
+                 "shamanism taboo totem totemism tribe tribalism animism ancestor "
+                 "anthropophagy ethnic neanderthal potlatch rite sept",
+    },
+    "Aroma": {
+        "hypo": ["odor.n.1", "odor.n.2", "perfume.n.1", "incense.n.1"],
+        "attr": ["odor.n.1"],
+        "words": "n: attar ambergris balsam bouquet camphor censer civet effluvium "
+                 "frankincense miasma musk myrrh nosegay patchouli potpourri "
+                 "sachet sandalwood thurible whiff redolence olfaction perfumer; "
+                 "a: aromatic fragrant fetid malodorous musky musty noisome odoriferous "
+                 "odorous olfactory pungent rancid redolent acrid savory scentless "
+                 "perfumed rank; v: reek stink waft sniff scent perfume deodorize",
+    },
+    "Crime": {
+        "hypo": ["crime.n.1", "criminal.n.1"],
+        "dom": ["crime.n.1"],
+    },
+    "Dance": {
+        "hypo": ["dance.n.3", "dancer.n.1", "ball.n.4"],
+        "dom": ["ballet.n.1", "dancing.n.1"],
+        "words": "n: choreography choreographer ballerina pirouette arabesque "
+                 "tutu terpsichore ballroom partner; a: terpsichorean balletic; "
+                 "v: waltz pirouette caper prance shimmy tango",
+    },
+    "Death": {
+        "hypo": ["death.n.1", "death.n.3", "killing.n.2", "funeral.n.1", "burial.n.1",
+                 "corpse.n.1", "grave.n.1", "mourning.n.1"],
+        "words": "n: cadaver carcass casket catafalque cemetery coffin cortege cremation "
+                 "crematorium crypt demise elegy embalmer epitaph hearse "
+                 "interment mausoleum mortality mortician necropolis obituary "
+                 "ossuary pall pallbearer requiem sarcophagus sepulcher shroud tomb "
+                 "undertaker wake widow widower threnody dirge autopsy necropsy "
+                 "martyrdom mortuary morgue bereavement condolence decedent legacy "
+                 "testament executor euthanasia; "
+                 "a: moribund posthumous lethal mortal funereal deceased defunct "
+                 "sepulchral terminal fatal deathless immortal elegiac; "
+                 "v: perish expire bereave inter exhume embalm cremate entomb mourn decease",
+    },
+    "Dimension": {
+        "hypo": ["dimension.n.1", "size.n.1", "linear_unit.n.1", "magnitude.n.1"],
+        "attr": ["length.n.1", "width.n.1", "height.n.1", "depth.n.1", "size.n.1",
+                 "thickness.n.1"],
+        "words": "n: altitude amplitude area breadth bulk capacity circumference "
+                 "diameter dimension expanse extent girth latitude longitude magnitude "
+                 "perimeter proportion radius scale span stature vastness volume; "
+                 "a: colossal diminutive gargantuan immense infinitesimal lilliputian "
+                 "massive microscopic minuscule monumental voluminous capacious "
+                 "commodious cavernous elongated spacious",
+    },
+    "Eating": {
+        "hypo": ["eating.n.1", "meal.n.1", "eat.v.1", "eater.n.1", "feed.v.2"],
+        "words": "n: appetite gourmand gourmet glutton gluttony epicure gastronomy "
+                 "gastronome repast victuals viands sustenance nourishment fare "
+                 "banquet feast collation refection morsel cuisine voracity satiety "
+                 "hunger famine abstinence fasting diet; "
+                 "a: edible comestible inedible voracious ravenous gluttonous "
+                 "omnivorous carnivorous herbivorous insectivorous famished "
+                 "replete gustatory alimentary digestible culinary prandial postprandial "
+                 "succulent palatable; "
+                 "v: devour gorge gobble masticate munch nibble dine feast graze sup "
+                 "ingest consume savor relish guzzle",
+    },
+    "Education": {
+        "hypo": ["education.n.1", "education.n.4", "educator.n.1", "school.n.1",
+                 "academic_degree.n.1", "student.n.1", "course.n.1"],
+        "words": "n: academe academia academician alumnus alumna curriculum "
+                 "dissertation erudition faculty graduate lecture matriculation "
+                 "pedagogue pedagogy pedant pupil scholar scholarship seminar "
+                 "sophomore syllabus thesis tuition tutelage tutor valedictorian "
+                 "doctorate tutorial dean provost chancellor campus; "
+                 "a: academic didactic erudite scholarly pedantic pedagogical "
+                 "literate illiterate collegiate scholastic; "
+                 "v: educate instruct tutor matriculate graduate enroll lecture "
+                 "indoctrinate inculcate edify",
+    },
+    "Fights": {
+        "hypo": ["fight.n.2", "battle.n.3", "quarrel.n.1", "fight.v.1", "fight.v.2",
+                 "struggle.n.1", "dispute.n.1"],
+        "words": "n: altercation brawl fracas fray melee scuffle skirmish "
+                 "squabble tussle wrangle affray bout fisticuffs pugilist duel feud "
+                 "vendetta belligerence pugnacity imbroglio; "
+                 "a: bellicose belligerent combative contentious pugnacious truculent "
+                 "quarrelsome litigious; v: spar grapple wrestle brawl bicker squabble "
+                 "wrangle skirmish joust feud",
+    },
+    "Gods": {
+        "hypo": ["deity.n.1"],
+        "words": "n: deity divinity godhead demigod goddess idol pantheon polytheism "
+                 "monotheism pantheism theism deism apotheosis deification "
+                 "godliness divine immortal avatar demiurge incarnation; "
+                 "a: divine godlike celestial olympian omnipotent omniscient "
+                 "omnipresent immortal; v: deify idolize worship",
+    },
+    "Language": {
+        "dom": ["linguistics.n.1", "grammar.n.1", "phonetics.n.1", "rhetoric.n.1",
+                "semantics.n.1"],
+        "hypo": ["figure_of_speech.n.1", "dialect.n.1", "part_of_speech.n.1"],
+        "words": "n: accent argot cant colloquialism diction dialect etymology idiom "
+                 "jargon lexicon lexicography lingo lingua morpheme neologism patois "
+                 "philology phoneme pidgin polyglot semantics syntax vernacular "
+                 "vocabulary linguist orthography grammar creole slang; "
+                 "a: bilingual colloquial idiomatic lexical linguistic monolingual "
+                 "multilingual phonetic semantic syntactic verbal vernacular "
+                 "grammatical; v: articulate enunciate pronounce conjugate decline "
+                 "transliterate translate paraphrase",
+    },
+    "Literature": {
+        "dom": ["literature.n.1", "poetry.n.1", "prosody.n.1"],
+        "hypo": ["literary_composition.n.1", "poem.n.1", "writer.n.1",
+                 "literary_genre.n.1", "novel.n.1"],
+        "words": "n: allegory anthology anecdote bibliophile denouement epic epigram "
+                 "epilogue epistle fable foreword genre hyperbole lampoon memoir "
+                 "metaphor narrative novella parody pastiche plot prologue "
+                 "protagonist antagonist quatrain satire sonnet stanza synopsis "
+                 "trilogy verse protagonist bard laureate lyricist novelist poet "
+                 "playwright essayist; a: literary lyrical poetic prosaic epistolary "
+                 "allegorical satirical",
+    },
+    "Mania": {
+        "hypo": ["mania.n.1", "mania.n.2"],
+        "ends": ["mania", "maniac"],
+        "words": "n: obsession compulsion fixation craze frenzy fanaticism delirium "
+                 "hysteria zealotry fanatic zealot monomaniac maniac enthusiast "
+                 "fetish infatuation; a: manic maniacal obsessive compulsive "
+                 "fanatical frenzied delirious hysterical rabid; v: obsess",
+    },
+    "Music": {
+        "dom": ["music.n.1", "music.n.3"],
+        "hypo": ["musical_composition.n.1", "musician.n.1", "musical_instrument.n.1",
+                 "tempo.n.1"],
+    },
+    "Mythology": {
+        "dom": ["Greek_mythology.n.1", "Roman_mythology.n.1", "Norse_mythology.n.1"],
+        "hypo": ["mythical_being.n.1", "mythical_monster.n.1", "myth.n.1"],
+        "words": "n: myth mythology legend fable saga epic folklore pantheon hero "
+                 "demigod nymph satyr centaur chimera griffin harpy siren gorgon "
+                 "cyclops phoenix titan oracle odyssey nectar ambrosia elysium "
+                 "underworld; a: mythical mythic mythological legendary "
+                 "fabulous olympian titanic herculean protean",
+    },
+    "Personality Traits": {
+        "words": "a: affable amiable amicable arrogant audacious brash brusque callous "
+                 "candid cantankerous capricious churlish complacent conceited "
+                 "conscientious contrite convivial courteous covetous craven "
+                 "credulous cynical diffident diligent docile dogmatic dour ebullient "
+                 "effusive egotistic fastidious fatuous feckless fickle flippant "
+                 "frivolous garrulous genial gregarious gullible haughty headstrong "
+                 "impetuous imperious impertinent impudent indolent insolent "
+                 "intransigent irascible jovial laconic lethargic loquacious "
+                 "magnanimous meek mercurial meticulous mettlesome morose "
+                 "munificent naive obdurate obsequious obstinate officious "
+                 "parsimonious pensive perfidious pertinacious petulant phlegmatic "
+                 "placid pompous pragmatic prudent pugnacious punctilious "
+                 "pusillanimous querulous rash recalcitrant reticent sagacious "
+                 "sanguine sardonic scrupulous sedulous servile sociable solicitous "
+                 "staid stoic stolid sullen supercilious surly sycophantic taciturn "
+                 "tenacious timorous truculent unctuous urbane vain vainglorious "
+                 "venal vindictive vivacious volatile voluble whimsical zealous "
+                 "obliging aloof boorish crotchety curmudgeonly indomitable "
+                 "intrepid magnanimous modest mendacious narcissistic; "
+                 "n: temperament disposition character persona trait idiosyncrasy "
+                 "foible quirk eccentricity introvert extrovert egotism hubris "
+                 "humility magnanimity probity rectitude integrity timidity "
+                 "bravado braggadocio candor diffidence equanimity "
+                 "aplomb mettle pluck perseverance tenacity sloth avarice vanity",
+    },
+    "Phobias": {
+        "hypo": ["phobia.n.1"],
+        "ends": ["phobia", "phobic"],
+        "words": "n: fear dread anxiety panic terror trepidation apprehension "
+                 "timidity; a: phobic fearful timorous",
+    },
+    "Place": {
+        "hypo": ["settlement.n.6"],
+        "words": "n: hamlet village metropolis megalopolis enclave "
+                 "hinterland backwater boondocks outback badlands borough precinct "
+                 "district parish diocese prefecture province canton territory "
+                 "protectorate colony dominion realm principality duchy fief manor "
+                 "demesne homestead oasis archipelago isthmus peninsula promontory "
+                 "estuary delta fjord lagoon plateau mesa butte canyon gorge ravine "
+                 "vale dale glen moor heath steppe tundra savanna prairie pampas veld "
+                 "marsh swamp bog fen quagmire wetland wasteland wilderness grove "
+                 "copse thicket meadow pasture arcadia utopia paradise haven refuge "
+                 "sanctuary asylum retreat hideaway lair warren labyrinth agora forum "
+                 "piazza plaza esplanade promenade boulevard thoroughfare suburb "
+                 "outskirts environs purlieu vicinity locale venue site "
+                 "whereabouts antipodes hemisphere equator tropics meridian zenith "
+                 "nadir horizon frontier periphery heartland mecca capital ghetto "
+                 "slum shantytown barrio citadel acropolis necropolis sanctum "
+                 "cloister hermitage bastion stronghold redoubt enclosure quadrangle "
+                 "courtyard atrium vestibule alcove niche crypt catacomb grotto "
+                 "cavern eyrie aerie habitat locality neighborhood township "
+                 "municipality conurbation"
+                 "; a: rural urban suburban rustic pastoral bucolic arcadian "
+                 "insular provincial parochial cosmopolitan metropolitan alpine "
+                 "littoral riparian coastal inland subterranean terrestrial",
+    },
+    "Psychological": {
+        "dom": ["psychology.n.1", "psychiatry.n.1", "psychoanalysis.n.1"],
+        "hypo": ["defense_mechanism.n.1"],
+        "words": "n: psyche ego superego persona archetype complex neurosis psychosis "
+                 "paranoia schizophrenia catharsis cognition empathy introvert "
+                 "extrovert subconscious unconscious repression projection "
+                 "sublimation rationalization denial trauma obsession compulsion "
+                 "phobia fixation conditioning stimulus reflex placebo hallucination "
+                 "delusion dementia amnesia insomnia hypochondria melancholia "
+                 "euphoria anxiety neurotic psychotic paranoiac psychopath sociopath "
+                 "narcissism masochism introspection intuition perception instinct "
+                 "motivation temperament mood affect catatonia hysteria mania "
+                 "depression psychiatrist psychologist psychotherapy psychoanalyst "
+                 "therapist hypnosis hypnotism mnemonic gestalt behaviorism "
+                 "psychometrics neuroticism ambivalence apathy anhedonia "
+                 "dissociation; a: neurotic psychotic paranoid schizoid manic "
+                 "subliminal cognitive affective psychosomatic "
+                 "introverted extroverted catatonic delusional obsessive compulsive "
+                 "traumatic psychic mental",
+    },
+    "Religion": {
+        "dom": ["religion.n.1", "religion.n.2", "theology.n.1", "Christianity.n.1",
+                "Roman_Catholic.n.1", "Judaism.n.1", "Islam.n.1", "Hinduism.n.1",
+                "Buddhism.n.1", "church.n.1"],
+        "hypo": ["religious_person.n.1", "clergyman.n.1", "religious_ceremony.n.1",
+                 "sacred_text.n.1"],
+    },
+    "Sculpture": {
+        "hypo": ["sculpture.n.1", "sculpture.n.2", "statue.n.1", "sculptor.n.1",
+                 "carving.n.1"],
+        "dom": ["sculpture.n.2"],
+        "words": "n: armature bust cameo caryatid chisel colossus effigy figurine "
+                 "frieze pedestal plinth relief statuette torso alabaster "
+                 "bronze marble patina mold cast intaglio glyptics "
+                 "plaster clay atelier studio monument obelisk gargoyle; "
+                 "a: sculptural statuesque monumental plastic; v: sculpt carve chisel "
+                 "whittle incise engrave model mold cast",
+    },
+    "Shapes": {
+        "hypo": ["plane_figure.n.1", "curve.n.1", "polygon.n.1", "polyhedron.n.1",
+                 "round_shape.n.1"],
+        "words": "n: sphere cube cylinder cone pyramid prism spheroid ellipsoid "
+                 "hemisphere torus helix spiral vortex crescent oval oblong rhombus "
+                 "trapezoid parallelogram rectangle square triangle pentagon hexagon "
+                 "octagon polygon polyhedron tetrahedron cuboid ovoid arc parabola "
+                 "hyperbola ellipse circle ring annulus disk lozenge chevron zigzag "
+                 "sinuosity convexity concavity protuberance excrescence contour "
+                 "silhouette outline configuration symmetry asymmetry curvature "
+                 "angularity circularity; a: angular annular arcuate circular conical "
+                 "concave convex cuneiform cylindrical elliptical globular helical "
+                 "hexagonal lenticular oblong octagonal orbicular ovoid ovate "
+                 "pyramidal rectangular rhomboid serpentine sinuous spherical "
+                 "spiral symmetrical asymmetrical tortuous triangular tubular "
+                 "crescent amorphous",
+    },
+    "Sociology": {
+        "dom": ["sociology.n.1"],
+        "hypo": ["social_class.n.1"],
+        "words": "n: anomie assimilation bureaucracy caste community conformity "
+                 "demography deviance elite ethnicity gentrification hierarchy "
+                 "ideology mores norm ostracism patriarchy matriarchy plutocracy "
+                 "proletariat bourgeoisie meritocracy oligarchy socialization "
+                 "stratification subculture urbanization xenophobia nepotism "
+                 "pluralism welfare sociologist acculturation alienation "
+                 "collectivism individualism egalitarianism feudalism capitalism "
+                 "socialism communism consumerism materialism secularism "
+                 "multiculturalism ethnocentrism chauvinism racism sexism ageism "
+                 "discrimination segregation integration migration emigration "
+                 "immigration diaspora census demographer gerontocracy aristocracy "
+                 "gentry peasantry serfdom slavery underclass intelligentsia "
+                 "philanthropy charity altruism kinship tribalism "
+                 "civilization modernization industrialization "
+                 "globalization ghetto suburbia commune; a: societal communal "
+                 "egalitarian sociable collective demographic patriarchal "
+                 "hierarchical bourgeois plebeian patrician proletarian urban",
+    },
+    "Taste": {
+        "hypo": ["taste.n.1"],
+        "attr": ["taste_property.n.1"],
+        "words": "n: palate gusto relish savor tang piquancy zest flavor aftertaste "
+                 "connoisseur epicure gourmet sapidity; "
+                 "a: acerbic acid acrid ambrosial bitter bland delectable flavorful "
+                 "flavorless gustatory insipid luscious palatable piquant saccharine "
+                 "salty savory sour succulent sweet tangy tart toothsome unpalatable "
+                 "vapid zesty astringent brackish cloying sapid tasty; v: savor relish "
+                 "season sweeten sample",
+    },
+    "Theatre": {
+        "dom": ["theater.n.2", "drama.n.3", "dramaturgy.n.1", "stage.n.3"],
+        "hypo": ["drama.n.3", "actor.n.1", "theatrical_performance.n.1",
+                 "dramatic_composition.n.1"],
+        "words": "n: proscenium footlights limelight backdrop soliloquy monologue "
+                 "prologue epilogue denouement understudy ingenue thespian troupe "
+                 "repertory matinee encore playbill rehearsal audition script "
+                 "dramatist playwright impresario dramaturgy auditorium amphitheater "
+                 "catharsis pantomime farce tragedy comedy melodrama vaudeville; "
+                 "a: theatrical dramatic histrionic thespian operatic; v: rehearse "
+                 "upstage overact underact stage",
+    },
+    "Time": {
+        "lex": ["noun.time"],
+        "words": "a: annual biennial centennial chronic chronological concurrent "
+                 "contemporary diurnal ephemeral eternal extemporaneous imminent "
+                 "momentary nocturnal perennial perpetual posthumous premature "
+                 "punctual sempiternal simultaneous temporal transient transitory "
+                 "antediluvian anachronistic belated erstwhile immemorial "
+                 "interim primeval quotidian synchronous tardy timely untimely",
+    },
+    "Violence": {
+        "hypo": ["violence.n.1", "violence.n.2", "violence.n.3", "attack.n.5",
+                 "attack.v.1", "assault.v.1", "beat.v.2", "kill.v.1"],
+        "words": "n: atrocity bloodshed brutality carnage massacre mayhem onslaught "
+                 "rampage savagery slaughter thuggery vandalism terrorism ferocity "
+                 "aggression assault mugging battery riot affray havoc fury "
+                 "violence barbarity; a: barbarous bloodthirsty brutal ferocious "
+                 "homicidal murderous savage truculent vicious violent feral "
+                 "sanguinary pugnacious; v: bludgeon maul maim mutilate throttle "
+                 "strangle batter pummel ravage brutalize terrorize assault assail",
+    },
+}
+
+POS_LETTERS = {"n": "n", "v": "v", "a": "a", "r": "r"}
+
+
+MISSING = []
+
+
+def _synset_key(wn, ref):
+    lemma, pos, sense = ref.rsplit(".", 2)
+    try:
+        return wn.index[(lemma.lower(), pos)][int(sense) - 1]
+    except (KeyError, IndexError):
+        raise SystemExit(f"categories: no synset {ref}")
+
+
+def _hand_words(spec):
+    """(lemma, pos) pairs of a 'words' text: 'n: a b; a: c d; v: e'."""
+    out = []
+    for part in spec.split(";"):
+        pos, _, words = part.partition(":")
+        for w in words.split():
+            out.append((w, POS_LETTERS[pos.strip()]))
+    return out
+
+
+def _synsets(src, spec):
+    """Candidate (synset key, only this lemma or None, hand-picked) of one category."""
+    wn = src.wn
+    found = []
+    for ref in spec.get("hypo", []):
+        root = _synset_key(wn, ref)
+        found += [(k, None, False) for k in sorted(wn.hyponym_closure(root) | {root})]
+    for ref in spec.get("dom", []):
+        root = _synset_key(wn, ref)
+        found += [(k, None, False) for k in sorted(wn.domain_members(root))]
+    for lexname in spec.get("lex", []):
+        found += [(k, None, False) for k, ss in sorted(wn.synsets.items())
+                  if ss.lexname == lexname]
+    for ref in spec.get("attr", []):
+        root = _synset_key(wn, ref)
+        for k in [root] + sorted(wn.hyponym_closure(root)):
+            found += [(t, None, False) for t in sorted(wn.synsets[k].targets("="))]
+    for end in spec.get("ends", []):
+        for (lemma, pos), keys in sorted(wn.index.items()):
+            if lemma.endswith(end) and lemma != end:
+                found += [(k, lemma, True) for k in keys[:1]]
+    for lemma, pos in _hand_words(spec.get("words", "")):
+        keys = wn.index.get((lemma, pos))
+        if not keys:
+            MISSING.append(f"{lemma}.{pos}")
+            continue
+        found.append((keys[0], lemma, True))
+    return found
+
+
+def _name_ok(src, name, category, ss):
+    if not re.fullmatch(r"[A-Za-z]{3,20}", name):
+        return False
+    if name.islower():
+        # A real dictionary word, not a rare variant or foreign term.
+        return category in ANY_LEVEL or src.levels.get(name, 99) <= 70
+    if category == "Gods" and not re.search(r"\b(god|goddess|deity)\b", ss.definition):
+        return False              # saints and heroes among the deity's kin
+    if category not in PROPER_NAMES_ALLOWED or not name[0].isupper() or not name[1:].islower():
+        return False
+    # A name whose lower-case form is an English word would read as that word.
+    low = name.lower()
+    return src.levels.get(low, 99) > 50 and low not in src.wn.lemma_synsets
+
+
 def build(src, freq, cuts, log):
-    return []
+    """Rows of the special word list, category by category."""
+    import generate as g          # the shared sense checks and grading
+    rows = []
+    for number, name in enumerate(NAMES, 1):
+        spec = SPEC[name]
+        seen = {}
+        for key, only, hand in _synsets(src, spec):
+            ss = src.wn.synsets[key]
+            for lemma in ss.lemmas:
+                word = lemma
+                if (only and word.lower() != only) or word.lower() in seen:
+                    continue
+                if not _name_ok(src, word, name, ss) or g.blocked(src, word.lower()):
+                    continue
+                if not hand and word.islower() and len(src.wn.senses(word)) > MAX_SENSES:
+                    continue
+                if word.lower() in src.review_drop_special.get(name, {}):
+                    log["review (special)"].append(f"{name}: {word}")
+                    continue
+                if g.gives_away(word.lower(), ss.definition) or not ss.definition:
+                    continue
+                if g.SENSITIVE_GLOSS.search(ss.definition):
+                    continue
+                seen[word.lower()] = (word, ss)
+        entries = []
+        for low, (word, ss) in sorted(seen.items()):
+            every = usage.all_forms(low, src.wn)
+            example = ""
+            for ex in ss.examples:
+                if g.SENSITIVE_GLOSS.search(ex):
+                    continue
+                masked = usage.mask_example(word, ss.pos, ex, every) if word.islower() else None
+                if masked and (not example or usage.word_count(masked) > usage.word_count(example)):
+                    example = masked
+            e = g.Entry(word, g.tidy_meaning(ss.definition), example)
+            e.groupid = number
+            e.specialwl = name
+            entries.append(e)
+        # Prefer words a reader meets: known to the dictionary and the corpora,
+        # with an example; the rest are the rarest names and terms.
+        entries.sort(key=lambda e: (not e.example, src.levels.get(e.name, 99) > 50,
+                                    -freq(e.name.lower()), e.name))
+        if len(entries) > MAX_PER_CATEGORY:
+            log["category cap"].append(f"{name}: {len(entries) - MAX_PER_CATEGORY} over")
+            entries = entries[:MAX_PER_CATEGORY]
+        g.assign_levels(entries, _LowerFreq(freq), cuts)
+        entries.sort(key=lambda e: e.name.lower())
+        rows += entries
+    if MISSING:
+        raise SystemExit("categories: not in WordNet: " + " ".join(MISSING))
+    return rows
+
+
+class _LowerFreq:
+    """The main list's frequency signal, for names looked up in lower case."""
+
+    def __init__(self, freq):
+        self.freq = freq
+
+    def __call__(self, w):
+        return self.freq(w.lower())
+
+    def has_signal(self, w):
+        return self.freq.has_signal(w.lower())

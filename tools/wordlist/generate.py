@@ -121,19 +121,26 @@ def load_list(name):
 
 
 def load_review():
-    """review.txt: '- word reason' removes a word, '+ word reason' keeps a
-    word the automatic rules would drop."""
-    drop, keep = {}, {}
+    """review.txt: '- word reason' removes a word from the main table,
+    '- Category: word reason' from one category of the special table, and
+    '+ word reason' keeps a word that the automatic rules would drop."""
+    drop, keep, drop_special = {}, {}, defaultdict(dict)
     with open(os.path.join(HERE, "review.txt"), encoding="utf-8") as f:
         for n, line in enumerate(f, 1):
             line = line.rstrip("\n")
             if not line.strip() or line.startswith("#"):
                 continue
-            m = re.fullmatch(r"([-+]) ([a-z]+)\s+(.+)", line)
-            if not m:
+            m = re.fullmatch(r"([-+]) (?:([A-Z][A-Za-z ]+): )?([A-Za-z]+)\s+(.+)", line)
+            if not m or (m.group(1) == "+" and m.group(2)):
                 raise SystemExit(f"review.txt:{n}: cannot read {line!r}")
-            (drop if m.group(1) == "-" else keep)[m.group(2)] = m.group(3).strip()
-    return drop, keep
+            sign, category, word, reason = m.groups()
+            if category:
+                if category not in categories.NAMES:
+                    raise SystemExit(f"review.txt:{n}: no category {category!r}")
+                drop_special[category][word.lower()] = reason.strip()
+            else:
+                (drop if sign == "-" else keep)[word] = reason.strip()
+    return drop, keep, drop_special
 
 
 class Sources:
@@ -143,7 +150,7 @@ class Sources:
         self.wiki = sources.wikipedia_ranks()
         self.spoken = sources.subtlex_counts()
         self.block = load_list("blocklist.txt")
-        self.review_drop, self.review_keep = load_review()
+        self.review_drop, self.review_keep, self.review_drop_special = load_review()
         self._example_index = None
         self.excluded_kinds = {self.wn.index[(lemma, "n")][n - 1] for lemma, n in EXCLUDED_KINDS}
 
@@ -283,16 +290,15 @@ class Entry:
 
 
 def best_sense(src, word):
-    """(meaning, example) from the sense whose example holds the word, else
-    (meaning of the first usable sense, "")."""
+    """(meaning, example, sense) from the sense whose example holds the word;
+    else from a borrowed example; else the first usable sense, no example."""
     wn = src.wn
     every = usage.all_forms(word, wn)
-    best, fallback = None, None
+    best, usable = None, []
     for ss, number in wn.senses(word):
         if not sense_ok(src, ss, word):
             continue
-        if fallback is None:
-            fallback = ss
+        usable.append(ss)
         for ex in ss.examples:
             if SENSITIVE_GLOSS.search(ex):
                 continue
@@ -305,33 +311,75 @@ def best_sense(src, word):
                 best = (score, ss, masked)
     if best:
         return tidy_meaning(best[1].definition), best[2], best[1]
-    if fallback:
-        return tidy_meaning(fallback.definition), borrowed_example(src, word, fallback), fallback
+    borrowed = borrowed_example(src, word, usable)
+    if borrowed:
+        ss, example = borrowed
+        return tidy_meaning(ss.definition), example, ss
+    if usable:
+        return tidy_meaning(usable[0].definition), "", usable[0]
     return None
 
 
-def borrowed_example(src, word, ss):
-    """An example from another synset's gloss, for a word with one sense only.
+def borrowed_example(src, word, usable):
+    """(sense, example) with an example taken from another synset's gloss.
 
-    With a single sense in WordNet, every use of the word in WordNet's
-    examples is a use of that sense, so the example fits the meaning."""
-    if len(src.wn.senses(word)) != 1:
-        return ""
+    WordNet's glosses use many words besides their own lemmas. The word must
+    be of one part of speech only, or the example must show it with a verb
+    ending. A word with a single sense in that part of speech is used in
+    that sense; for a word with several, the sense whose definition and
+    neighbours share more words with the borrowed example's synset than any
+    other sense does (no example when none stands out)."""
     every = usage.all_forms(word, src.wn)
+    word_pos = {ss.pos for ss, _ in src.wn.senses(word)}
     best = None
-    for form in sorted(usage.regular_forms(word, ss.pos)):
-        if form != word and src.inflection_of(form, exclude=word):
-            continue          # curdled: the verb curdle's past, not this adjective
-        for key, ex in src.examples_with(form):
-            if SENSITIVE_GLOSS.search(ex):
+    for pos in sorted({ss.pos for ss in usable}):
+        for form in sorted(usage.regular_forms(word, pos)):
+            if form != word and src.inflection_of(form, exclude=word):
+                continue      # curdled: the verb curdle's past, not this adjective
+            # A word of several parts of speech is told apart only by a verb
+            # ending (fumes may be the noun; fumed is the verb).
+            if len(word_pos) > 1 and not (pos == "v" and form.endswith(("ed", "ing"))):
                 continue
-            masked = usage.mask_example(word, ss.pos, ex, every)
-            if masked:
-                n = usage.word_count(masked)
-                score = (n >= 5, -abs(n - 12), key)
-                if best is None or score > best[0]:
-                    best = (score, masked)
-    return best[1] if best else ""
+            for key, ex in src.examples_with(form):
+                # A synset of the word itself illustrates a sense set aside.
+                if SENSITIVE_GLOSS.search(ex) or word in src.wn.synsets[key].lemmas:
+                    continue
+                masked = usage.mask_example(word, pos, ex, every)
+                if masked:
+                    n = usage.word_count(masked)
+                    score = (n >= 5, -abs(n - 12), key)
+                    if best is None or score > best[0]:
+                        best = (score, masked, key, pos)
+    if best is None:
+        return None
+    pos = best[3]
+    senses = [s for s, _ in src.wn.senses(word, pos)]
+    candidates = [ss for ss in usable if ss.pos == pos]
+    if len(senses) == 1:
+        return candidates[0], best[1]
+    # Several senses: the example's synset must point to one of them clearly.
+    context = _bag(src, best[2])
+    overlaps = sorted(((len(_bag(src, ss.key) & context), ss) for ss in candidates),
+                      key=lambda t: -t[0])
+    if overlaps[0][0] == 0 or (len(overlaps) > 1 and overlaps[1][0] == overlaps[0][0]):
+        return None
+    return overlaps[0][1], best[1]
+
+
+_STOP = set("a an the of or and to in on by for with as from that this is be being "
+            "something someone somebody its their his her who which".split())
+
+
+def _bag(src, key):
+    """Content words of a synset's definition, lemmas and hypernyms' lemmas."""
+    ss = src.wn.synsets[key]
+    words = set(re.findall(r"[a-z]+", ss.definition.lower()))
+    for lemma in ss.lemmas:
+        words.update(lemma.lower().split("_"))
+    for h in ss.targets("@", "@i"):
+        for lemma in src.wn.synsets[h].lemmas:
+            words.update(lemma.lower().split("_"))
+    return words - _STOP
 
 
 def candidates(src):
@@ -377,7 +425,8 @@ def select_main(src, log):
             if base:
                 log["inflected form"].append(f"{w} ({base})")
                 continue
-            d = morphology.derivation(w, ss.definition, src.wn.derived_from(w), src.is_common)
+            d = morphology.derivation(w, ss.definition, src.wn.derived_from(w), src.is_common,
+                                         src.in_wordnet)
             if d:
                 log["derivation"].append(f"{w} ({d[0]} {d[1]})")
                 continue

@@ -58,11 +58,30 @@ def _tokens(text):
     return out
 
 
-def derivation(word, definition, related, is_common):
-    """(affix, base) when `word` is a transparent derivation of a common base.
+# Negating prefixes: un- or non- before any word is transparent.
+NEGATIONS = ["non", "un"]
+# Prefixes still productive in English: before a common word they make a
+# transparent word whatever the definition says (disagreeable, overexert).
+# (re-, dis- and in- are left to the definition test: too many Latin words
+# only look prefixed, like requite, dispose, incite.)
+PRODUCTIVE = ["counter", "under", "multi", "over", "semi", "out", "mis"]
 
-    The family must be real: WordNet links the two words, or the definition
-    still uses the base. Look-alikes (decadence, gentry, gingerly) stay."""
+
+def derivation(word, definition, related, is_common, is_word):
+    """(affix, base) when `word` is a transparent derivation.
+
+    Negations of any word and productive prefixes before a common word are
+    always transparent. Otherwise the family must be real: WordNet links the
+    two words, or the definition still uses the base, so that look-alikes
+    (decadence, gentry, gingerly, cogent) stay."""
+    for p in NEGATIONS:
+        base = word[len(p):]
+        if word.startswith(p) and len(base) >= 3 and is_word(base):
+            return p + "-", base
+    for p in PRODUCTIVE:
+        base = word[len(p):]
+        if word.startswith(p) and len(base) >= 3 and is_common(base):
+            return p + "-", base
     for p in PREFIXES:
         base = word[len(p):]
         if word.startswith(p) and len(base) >= 3 and is_common(base) \
