@@ -8,6 +8,7 @@ from collections import Counter
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCOWL_DIR = "/usr/share/dict/scowl"
+SCOWL_COPYRIGHT = "/usr/share/doc/scowl/copyright"
 NODE_MODULES = os.path.join(HERE, "node_modules")
 
 
@@ -54,3 +55,9 @@ def subtlex_counts():
 def package_version(name):
     with open(os.path.join(NODE_MODULES, name, "package.json"), encoding="utf-8") as f:
         return json.load(f)["version"]
+
+
+def debian_version(package):
+    """Installed version of a Debian package, for the credits."""
+    return subprocess.run(["dpkg-query", "-W", "-f=${Version}", package],
+                          check=True, capture_output=True, text=True).stdout.strip()
