@@ -36,7 +36,7 @@ ANY_LEVEL = {"Gods", "Mythology", "Phobias", "Mania"}
 # general word whose category sense is a side use (air, back, flat).
 MAX_SENSES = 3
 
-SPEC = {
+ANCHORS = {
     "Anthropology": {
         "dom": ["anthropology.n.1", "archeology.n.1", "ethnography.n.1"],
         "hypo": ["kin_group.n.1", "marriage.n.1", "ritual.n.1"],
@@ -376,38 +376,38 @@ def _synset_key(wn, ref):
         raise SystemExit(f"categories: no synset {ref}")
 
 
-def _hand_words(spec):
+def _hand_words(anchors):
     """(lemma, pos) pairs of a 'words' text: 'n: a b; a: c d; v: e'."""
     out = []
-    for part in spec.split(";"):
+    for part in anchors.split(";"):
         pos, _, words = part.partition(":")
         for w in words.split():
             out.append((w, POS_LETTERS[pos.strip()]))
     return out
 
 
-def _synsets(src, spec):
+def _synsets(src, anchors):
     """Candidate (synset key, only this lemma or None, hand-picked) of one category."""
     wn = src.wn
     found = []
-    for ref in spec.get("hypo", []):
+    for ref in anchors.get("hypo", []):
         root = _synset_key(wn, ref)
         found += [(k, None, False) for k in sorted(wn.hyponym_closure(root) | {root})]
-    for ref in spec.get("dom", []):
+    for ref in anchors.get("dom", []):
         root = _synset_key(wn, ref)
         found += [(k, None, False) for k in sorted(wn.domain_members(root))]
-    for lexname in spec.get("lex", []):
+    for lexname in anchors.get("lex", []):
         found += [(k, None, False) for k, ss in sorted(wn.synsets.items())
                   if ss.lexname == lexname]
-    for ref in spec.get("attr", []):
+    for ref in anchors.get("attr", []):
         root = _synset_key(wn, ref)
         for k in [root] + sorted(wn.hyponym_closure(root)):
             found += [(t, None, False) for t in sorted(wn.synsets[k].targets("="))]
-    for end in spec.get("ends", []):
+    for end in anchors.get("ends", []):
         for (lemma, pos), keys in sorted(wn.index.items()):
             if lemma.endswith(end) and lemma != end:
                 found += [(k, lemma, True) for k in keys[:1]]
-    for lemma, pos in _hand_words(spec.get("words", "")):
+    for lemma, pos in _hand_words(anchors.get("words", "")):
         keys = wn.index.get((lemma, pos))
         if not keys:
             MISSING.append(f"{lemma}.{pos}")
@@ -436,9 +436,9 @@ def build(src, freq, cuts, log):
     import generate as g          # the shared sense checks and grading
     rows = []
     for number, name in enumerate(NAMES, 1):
-        spec = SPEC[name]
+        anchors = ANCHORS[name]
         seen = {}
-        for key, only, hand in _synsets(src, spec):
+        for key, only, hand in _synsets(src, anchors):
             ss = src.wn.synsets[key]
             for lemma in ss.lemmas:
                 word = lemma
