@@ -2,6 +2,8 @@
 // a step and a find keystroke at 100,000 words.
 #include "app/StartModule.h"
 #include "data/Speech.h"
+#include "selection/IntelliSelect.h"
+#include "selection/frmFilterbox.h"
 #include "study/Form1.h"
 #include "SyntheticDb.h"
 
@@ -80,6 +82,41 @@ void FindKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(FindKeystroke)->Unit(benchmark::kMillisecond);
+
+void SixCriteriaSelectionThroughTheWindow(benchmark::State& state) {
+    Form1& form = *large().form;
+    IntelliSelect::Criteria c;
+    c.letters = true;
+    c.selectedLetters = {"A", "C", "M"};
+    c.studyCount = true;
+    c.comparison = "<";
+    c.count = "3";
+    c.wordLists = true;
+    c.selectedLists = {1, 4, 16};
+    c.lastStudied = true;
+    c.from = "01/01/2020";
+    c.to = "12/31/2024";
+    c.difficulty = true;
+    c.easy = c.difficult = true;
+    for (auto _ : state) {
+        const auto result = IntelliSelect::compose(c);
+        form.selection().querybtn(result.statement);
+        form.recfunc();
+    }
+}
+BENCHMARK(SixCriteriaSelectionThroughTheWindow)->Unit(benchmark::kMillisecond);
+
+void RefineKeystroke(benchmark::State& state) {
+    Form1& form = *large().form;
+    form.selection().querybtn(CurrentSelection::AllWords);
+    frmFilterbox refine(&form);
+    const QStringList texts{QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("abc"),
+                            QStringLiteral("ab")};
+    int i = 0;
+    for (auto _ : state)
+        refine.Text1[1]->setText(texts[i++ % texts.size()]);
+}
+BENCHMARK(RefineKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
