@@ -179,6 +179,7 @@ void Form1::buildCard() {
     Text2->setFont(Look::arial(16));
     Text2->setMaximumHeight(190);
     Text2->setTabChangesFocus(true);
+    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     retainSpace(Text2);
     Label6 =
         label(tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
@@ -195,6 +196,7 @@ void Form1::buildCard() {
     Text3->setFont(usageFont);
     Text3->setMaximumHeight(150);
     Text3->setTabChangesFocus(true);
+    Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     retainSpace(Text3);
 
     Command10[0] = named(new QPushButton(tr("Previous Word"), card), QStringLiteral("Command10_0"));

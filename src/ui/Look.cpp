@@ -193,14 +193,15 @@ QIcon icon(Icon which) {
 }
 
 QString styleSheet() {
+    // Rules for one window name it first: control names repeat from window to window.
     return QStringLiteral(R"(
 QMainWindow, QDialog { background: #f3f0e8; }
-QFrame#cardFrame { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
-QFrame#counterStrip { background: #1f6f8b; border-radius: 8px; }
-QFrame#counterStrip QLabel { color: #eef6f8; font-size: 11pt; }
-QFrame#counterStrip QLabel#Label10_0, QFrame#counterStrip QLabel#Label10_1,
-QFrame#counterStrip QLabel#Label10_2 { color: #ffd58a; font-weight: bold; font-size: 13pt; }
-QLineEdit#Text1 { border: none; background: transparent; color: #1b3a4b; }
+Form1 QFrame#cardFrame { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
+Form1 QFrame#counterStrip { background: #1f6f8b; border-radius: 8px; }
+Form1 QFrame#counterStrip QLabel { color: #eef6f8; font-size: 11pt; }
+Form1 QFrame#counterStrip QLabel#Label10_0, Form1 QFrame#counterStrip QLabel#Label10_1,
+Form1 QFrame#counterStrip QLabel#Label10_2 { color: #ffd58a; font-weight: bold; font-size: 13pt; }
+Form1 QLineEdit#Text1 { border: none; background: transparent; color: #1b3a4b; }
 QPlainTextEdit { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; color: #22313a; }
 QGroupBox { border: 1px solid #d8d2c4; border-radius: 8px; margin-top: 16px; background: #fbf9f4;
             font-weight: bold; color: #1f6f8b; padding-top: 4px; }
@@ -212,13 +213,13 @@ QPushButton:hover { background: #fff2d6; }
 QPushButton:pressed { background: #f1dfb5; }
 QPushButton:focus { border: 2px solid #1f6f8b; }
 QPushButton:disabled { color: #a8a292; border-color: #d7d1c2; }
-QPushButton#studiedit { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
-QPushButton#studiedit:hover { background: #2a819f; }
-QPushButton#btnHint { background: #ffe7b3; border-color: #d49a2a; }
-QPushButton#btnHint:pressed { background: #f3c35e; }
-QLabel#lblMsg, QLabel#Label6 { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a;
+Form1 QPushButton#studiedit { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
+Form1 QPushButton#studiedit:hover { background: #2a819f; }
+Form1 QPushButton#btnHint { background: #ffe7b3; border-color: #d49a2a; }
+Form1 QPushButton#btnHint:pressed { background: #f3c35e; }
+Form1 QLabel#lblMsg, Form1 QLabel#Label6 { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a;
                                border-radius: 6px; padding: 6px; }
-QLabel#Label20, QLabel#Label22 { color: #c0392b; font-weight: bold; font-size: 14pt; }
+Form1 QLabel#Label20, Form1 QLabel#Label22 { color: #c0392b; font-weight: bold; font-size: 14pt; }
 QListWidget { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; }
 QToolBar { background: #ece7da; border-bottom: 1px solid #d8d2c4; spacing: 4px; padding: 2px; }
 QToolButton { padding: 3px 6px; color: #1b3a4b; }
