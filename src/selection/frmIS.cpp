@@ -211,7 +211,9 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     const std::pair<QCheckBox*, QWidget*> parts[] = {
         {chkAlpha, frameAlpha}, {chkWL, lstWList},   {chkRCnt, frameRCnt},
         {chkDL, frameDL},       {chkLastRead, frameLRead}, {chkSpecialWL, lstSpWL}};
-    for (const auto& [box, part] : parts) {
+    for (const auto& entry : parts) {
+        QCheckBox* box = entry.first;
+        QWidget* part = entry.second;
         part->hide();
         connect(box, &QCheckBox::toggled, this, [this, box, part] { criterionClick(box, part); });
     }

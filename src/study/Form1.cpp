@@ -402,6 +402,7 @@ void Form1::buildCard() {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { Command10_Click(1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { cmdRandomWord_Click(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { studiedit_Click(); });
+    shortcut(QKeySequence::Quit, [this] { close(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { Command12_Click(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
         txtFind->setFocus();
@@ -773,15 +774,13 @@ void Form1::resumeTimer() {
 }
 
 void Form1::studiedit_Click() {
+    markFailureShown_ = false;
     resumeTimer();
     lblRdSess->setText(QString::number(StudyTracking::shownCount(lblRdSess->text()) + 1));
-    Recordset* rs = recordset();
     const int reads = StudyTracking::shownCount(lblRdCnt->text()) + 1;
-    if (rs) {
-        tryStep([&] { rs->setValue(QStringLiteral("readcount"), reads); });
-        tryStep([&] { rs->setValue(QStringLiteral("lastread"), QDate::currentDate()); });
-        tryStep([&] { rs->setValue(QStringLiteral("sessionBM"), true); });
-    }
+    writeMark(QStringLiteral("readcount"), reads);
+    writeMark(QStringLiteral("lastread"), QDate::currentDate());
+    writeMark(QStringLiteral("sessionBM"), true);
     recfunc();
 }
 
@@ -802,14 +801,30 @@ void Form1::Command8_Click() {
     }
 }
 
-void Form1::writeMark(const QString& column, bool value) {
-    if (Recordset* rs = recordset())
-        tryStep([&] { rs->setValue(column, value); });
+void Form1::writeMark(const QString& column, const QVariant& value) {
+    Recordset* rs = recordset();
+    if (!rs || !rs->hasCurrent())
+        return; // no word shown: nothing to mark
+    try {
+        rs->setValue(column, value);
+    } catch (const DbError& e) {
+        // A learner's progress must not vanish silently; say so once per click.
+        if (!markFailureShown_) {
+            markFailureShown_ = true;
+            MessageBox::info(this, tr("Your progress on this word could not be saved.\r\n\r\n") +
+                                       e.description());
+        }
+        bindCurrentRow(); // the card shows what is stored, not what failed
+    }
 }
 
 void Form1::chkDiff_Click(int index) {
     if (selection_.selectionChanging || bindingRow_)
         return;
+    if (!cascading_)
+        markFailureShown_ = false;
+    const bool outermost = !cascading_;
+    cascading_ = true;
     const auto steps = StudyTracking::difficultyClick(index, boxState(chkDiff[size_t(index)]),
                                                       boxState(chkDiff[size_t(1 - index)]));
     for (const StudyTracking::MarkStep& step : steps) {
@@ -818,6 +833,8 @@ void Form1::chkDiff_Click(int index) {
         else
             writeMark(step.column, step.value);
     }
+    if (outermost)
+        cascading_ = false;
     recfunc();
 }
 

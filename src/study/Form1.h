@@ -177,7 +177,7 @@ private:
     void refreshTimerCaptions();
     void showTipOfTheDay();
     void updateHintLabels();
-    void writeMark(const QString& column, bool value);
+    void writeMark(const QString& column, const QVariant& value);
 
     DisplayModes* displayModes_;
     CurrentSelection selection_;
@@ -187,6 +187,8 @@ private:
     std::array<bool, 3> hintSaved_{};
     bool hintHeld_ = false;
     bool bindingRow_ = false;
+    bool cascading_ = false;
+    bool markFailureShown_ = false;
     qint64 boundRowId_ = -1;
     QString tickerWord_;
     QString tickerDetails_;

@@ -78,9 +78,11 @@ QString FixtureDb::path() const {
 }
 
 namespace {
+// Read and write, so that a journal left by a killed process is rolled back first, as the
+// program itself would.
 sqlite3* openDirect(const QString& path) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_key(db, "mirtholeandraxep", 16);
     return db;
 }

@@ -1,0 +1,213 @@
+// A damaged, missing, locked or unwritable database: one clear message, no crash, and the
+// learner's earlier data exactly as it was.
+#include "app/Random.h"
+#include "data/Recordset.h"
+#include "study/Form1.h"
+#include "support/Fakes.h"
+#include "support/Fixture.h"
+
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray fileHash(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// Another process holding the file's write lock, as a second program would.
+class Locker {
+public:
+    explicit Locker(const QString& path) {
+        process_.start(QStringLiteral("sqlcipher"), {path});
+        process_.waitForStarted();
+        process_.write("PRAGMA key = 'mirtholeandraxep';\nBEGIN EXCLUSIVE;\nSELECT 'locked';\n");
+        process_.waitForReadyRead(5000);
+    }
+    ~Locker() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool holds() { return process_.state() == QProcess::Running; }
+
+private:
+    QProcess process_;
+};
+
+struct Window {
+    Window() : screen(QSize(1280, 1024)) {
+        Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{0.0}));
+        form = std::make_unique<Form1>(&speech, &screen);
+        form->Form_Load();
+        form->show();
+    }
+    ~Window() { Random::setGlobal(nullptr); }
+    // Every action a learner can take on the card; none may crash.
+    void useEverything() {
+        form->Command10[1]->click();
+        form->Command10[0]->click();
+        form->cmdRandomWord->click();
+        form->studiedit->click();
+        form->chkDiff[1]->click();
+        form->chkDiff[0]->click();
+        form->Command12->click();
+        form->txtFind->setText(QStringLiteral("ab"));
+        form->Toolbar1_ButtonClick(QStringLiteral("Revise"));
+    }
+    RecordingSpeech speech;
+    FakeDisplayModes screen;
+    MessageRecorder messages;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestSettings(); }
+
+    void anUnusableFileIsReportedAndLeftAsItWas_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "missing" << "Error Occured. Error Number: 3024: Could not find file '";
+        QTest::newRow("wrong key") << "key" << "Error Occured. Error Number: 3031: Not a valid password";
+        QTest::newRow("cut short") << "truncate" << "Error Occured. Error Number: 3343: Unrecognized database format";
+        QTest::newRow("random bytes") << "noise" << "Error Occured. Error Number: 3031: ";
+    }
+    void anUnusableFileIsReportedAndLeftAsItWas() {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        FixtureDb db(FixtureDb::generatedWords(300));
+        if (damage == QLatin1String("missing")) {
+            QFile::remove(db.path());
+        } else if (damage == QLatin1String("key")) {
+            // The same words under another key.
+            QProcess rekey;
+            rekey.start(QStringLiteral("sqlcipher"), {db.path()});
+            QVERIFY(rekey.waitForStarted());
+            rekey.write("PRAGMA key = 'mirtholeandraxep';\nPRAGMA rekey = 'another-password';\n");
+            rekey.closeWriteChannel();
+            QVERIFY(rekey.waitForFinished());
+        } else if (damage == QLatin1String("truncate")) {
+            QFile f(db.path());
+            QVERIFY(f.resize(f.size() / 3 + 17));
+        } else {
+            QFile f(db.path());
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QByteArray bytes(16384, '\0');
+            for (int i = 0; i < bytes.size(); ++i)
+                bytes[i] = char((i * 7919 + 13) % 251);
+            f.write(bytes);
+        }
+        const QByteArray before = fileHash(db.path());
+        {
+            Window w;
+            QVERIFY(!w.messages.requests.isEmpty());
+            const QString first = w.messages.requests.first().text;
+            QVERIFY2(first.startsWith(message), qPrintable(first));
+            w.useEverything();
+        }
+        QCOMPARE(fileHash(db.path()), before);
+        QCOMPARE(QFile::exists(db.path()), damage != QLatin1String("missing"));
+    }
+
+    void aFileLockedByAnotherProgram() {
+        FixtureDb db;
+        const QString before = db.dump();
+        {
+            Locker lock(db.path());
+            QVERIFY(lock.holds());
+            Window w;
+            QVERIFY(!w.messages.requests.isEmpty());
+            QVERIFY2(w.messages.requests.first().text.startsWith(
+                         QStringLiteral("Error Occured. Error Number: 3045: Could not use '")),
+                     qPrintable(w.messages.requests.first().text));
+            w.useEverything();
+        }
+        QCOMPARE(db.dump(), before);
+        Window again; // with the lock gone the program starts as usual
+        QCOMPARE(again.form->Text1->text(), QStringLiteral("abase"));
+        QVERIFY(again.messages.requests.isEmpty());
+    }
+
+    void aMarkThatCannotBeStoredIsSaidSo() {
+        FixtureDb db;
+        Window w;
+        QVERIFY(w.messages.requests.isEmpty());
+        {
+            Locker lock(db.path());
+            QVERIFY(lock.holds());
+            w.form->studiedit->click();
+            QCOMPARE(w.messages.requests.size(), 1); // once for the click, not per column
+            QVERIFY(w.messages.requests.first().text.startsWith(
+                QStringLiteral("Your progress on this word could not be saved.")));
+            w.form->chkDiff[1]->click();
+            QCOMPARE(w.messages.requests.size(), 2);
+            QCOMPARE(db.scalar("select readcount from words where name='abase'").toInt(), 0);
+            QVERIFY(!w.form->chkDiff[0]->isChecked()); // the boxes show what is stored
+        }
+        w.messages.clear();
+        w.form->studiedit->click();
+        QVERIFY(w.messages.requests.isEmpty());
+        QCOMPARE(db.scalar("select readcount from words where name='abase'").toInt(), 1);
+    }
+
+    void aDiskThatRefusesWrites() {
+        FixtureDb db(FixtureDb::generatedWords(500));
+        const QByteArray before = fileHash(db.path());
+        QProcess driver;
+        driver.setWorkingDirectory(db.dir());
+        driver.setChildProcessModifier([] {
+            // Any file may grow to 2 KiB only: the first write's journal is refused.
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit{2048, 2048};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        driver.start(QStringLiteral(VERBALOOM_DRIVER), {QStringLiteral("mark"), QStringLiteral("3")});
+        QVERIFY(driver.waitForFinished(60000));
+        QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
+        const QString out = QString::fromUtf8(driver.readAllStandardOutput());
+        QVERIFY2(out.contains(QRegularExpression(QStringLiteral(
+                     "message: Error Occured. Error Number: 30(26|43): (Not enough space on disk|Disk or network error)"))),
+                 qPrintable(out));
+        QCOMPARE(fileHash(db.path()), before);
+        QCOMPARE(db.scalar("pragma integrity_check").toString(), QStringLiteral("ok"));
+    }
+
+    void aReadOnlyFile() {
+        FixtureDb db;
+        const QString before = db.dump();
+        QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        bool immutable = false;
+        if (::geteuid() == 0) // the owner of everything writes anyway; make the file immutable
+            immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), db.path()}) == 0;
+        if (::geteuid() == 0 && !immutable)
+            QSKIP("cannot make a file read-only for this user here");
+        {
+            Window w;
+            QVERIFY(!w.messages.requests.isEmpty());
+            QVERIFY2(w.messages.requests.first().text.startsWith(QStringLiteral("Error Occured. Error Number: 3027: ")),
+                     qPrintable(w.messages.requests.first().text));
+            w.useEverything();
+        }
+        if (immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), db.path()});
+        QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(db.dump(), before);
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
