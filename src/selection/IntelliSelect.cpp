@@ -112,13 +112,10 @@ Result compose(const Criteria& c) {
         categoriesCondition = anyOf(parts);
     }
 
-    QString prefix;
-    if (c.wordList == MainWordList)
-        prefix = QStringLiteral("select * from words where ");
-    else if (c.wordList == SpecialWordList)
-        prefix = QStringLiteral("select * from spwl where ");
-    else
-        prefix = QStringLiteral("select * from words where ");
+    // Only "Special WordList" reads the special table.
+    const QString prefix = c.wordList == SpecialWordList
+                               ? QStringLiteral("select * from spwl where ")
+                               : QStringLiteral("select * from words where ");
     const QString join = QStringLiteral(" AND ");
     return {prefix + letters + join + studyCount + join + wordLists + join + lastStudied + join +
                 difficulty + join + categoriesCondition,

@@ -88,8 +88,8 @@ sqlite3* openDirect(const QString& path) {
 }
 } // namespace
 
-QVariant FixtureDb::scalar(const QString& sql) const {
-    sqlite3* db = openDirect(path());
+QVariant FixtureDb::scalarAt(const QString& databasePath, const QString& sql) {
+    sqlite3* db = openDirect(databasePath);
     sqlite3_stmt* stmt = nullptr;
     QVariant out;
     if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK &&

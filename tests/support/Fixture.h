@@ -23,7 +23,8 @@ public:
     QString path() const;
 
     // Reads through a handle of its own, so a value seen here has reached the file.
-    QVariant scalar(const QString& sql) const;
+    QVariant scalar(const QString& sql) const { return scalarAt(path(), sql); }
+    static QVariant scalarAt(const QString& databasePath, const QString& sql);
     // Every row of both tables as text, to compare a database before and after.
     QString dump() const;
 

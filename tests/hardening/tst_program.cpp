@@ -1,0 +1,164 @@
+// The real program under a virtual X server, driven with keystrokes: it starts on a fresh
+// data folder and shows a word, refuses a second instance, keeps a learner's marks from one
+// run to the next, and ends with its main window.
+#include "support/Fixture.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+QString tool(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+
+class VirtualScreen {
+public:
+    VirtualScreen() {
+        server_.start(tool("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                     QStringLiteral("-screen"), QStringLiteral("0"),
+                                     QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                     QStringLiteral("tcp")});
+        if (server_.waitForReadyRead(10000))
+            display_ = QLatin1Char(':') + QString::fromLatin1(server_.readLine().trimmed());
+    }
+    ~VirtualScreen() {
+        server_.terminate();
+        server_.waitForFinished(3000);
+    }
+    const QString& display() const { return display_; }
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+class Desktop {
+public:
+    explicit Desktop(const QString& home) : home_(home) {
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert(QStringLiteral("DISPLAY"), screen_.display());
+        env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env_.insert(QStringLiteral("HOME"), home);
+        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        env_.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
+        QDir().mkpath(home + QStringLiteral("/run"));
+        QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool ready() const { return !screen_.display().isEmpty(); }
+    const QProcessEnvironment& env() const { return env_; }
+
+    QString xdotool(const QStringList& args, int timeoutMs = 5000) const {
+        QProcess p;
+        p.setProcessEnvironment(env_);
+        p.start(tool("xdotool"), args);
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished();
+        }
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+    // The first visible window whose title matches, waiting up to a time.
+    QString window(const QString& title, int timeoutMs = 20000) const {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--name"), title});
+            if (!ids.isEmpty())
+                return ids.split(u'\n').first();
+            QTest::qWait(150);
+        }
+        return {};
+    }
+    void keys(const QString& windowId, const QString& keys) const {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId});
+        xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    }
+
+private:
+    QString home_;
+    VirtualScreen screen_;
+    QProcessEnvironment env_;
+};
+
+const QString kMainTitle = QStringLiteral("^Verbaloom - The Vocabulary Building Learning Tool $");
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+    QString data_;
+
+    void start(QProcess& program, const Desktop& desktop) {
+        program.setProcessEnvironment(desktop.env());
+        program.setWorkingDirectory(data_);
+        program.start(QStringLiteral(VERBALOOM_EXE), {});
+        QVERIFY(program.waitForStarted());
+    }
+    // The main window once any tip of the day is out of the way.
+    QString mainWindow(const Desktop& desktop) {
+        const QString tip = desktop.window(QStringLiteral("^Tip of the Day$"), 3000);
+        if (!tip.isEmpty())
+            desktop.keys(tip, QStringLiteral("Escape"));
+        return desktop.window(kMainTitle);
+    }
+    QVariant scalar(const QString& sql) {
+        return FixtureDb::scalarAt(data_ + QStringLiteral("/dbnk.db"), sql);
+    }
+
+private slots:
+    void initTestCase() {
+        if (tool("Xvfb").isEmpty() || tool("xdotool").isEmpty())
+            QSKIP("Xvfb and xdotool are needed to drive the real program");
+        data_ = home_.filePath(QStringLiteral("data/verbaloom"));
+        QDir().mkpath(data_);
+        QVERIFY(QFile::copy(qEnvironmentVariable("VERBALOOM_DB"), data_ + QStringLiteral("/dbnk.db")));
+    }
+
+    void aLearnersSession() {
+        Desktop desktop(home_.path());
+        QVERIFY(desktop.ready());
+
+        QProcess first;
+        start(first, desktop);
+        const QString main = mainWindow(desktop);
+        QVERIFY2(!main.isEmpty(), "the main window did not appear");
+        desktop.keys(main, QStringLiteral("ctrl+m")); // mark the shown word studied
+
+        QProcess second;
+        start(second, desktop);
+        const QString refusal = desktop.window(QStringLiteral("^Verbaloom!$"));
+        QVERIFY2(!refusal.isEmpty(), "the second start showed no message");
+        QVERIFY(desktop.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), kMainTitle}).split(u'\n').size() == 1);
+        desktop.keys(refusal, QStringLiteral("Return"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        desktop.keys(main, QStringLiteral("ctrl+q"));
+        QVERIFY2(first.waitForFinished(10000), "closing the main window did not end the program");
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1 and sessionbm = 1 and lastread = '%1'")
+                            .arg(QDate::currentDate().toString(Qt::ISODate))).toInt(),
+                 1);
+
+        // The next run keeps the mark and starts a new session.
+        QProcess again;
+        start(again, desktop);
+        const QString next = mainWindow(desktop);
+        QVERIFY(!next.isEmpty());
+        desktop.keys(next, QStringLiteral("ctrl+q"));
+        QVERIFY(again.waitForFinished(10000));
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1")).toInt(), 1);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where sessionbm = 1")).toInt(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"
