@@ -103,6 +103,8 @@ Form1::Form1(Speech* speech, DisplayModes* displayModes, QWidget* parent)
     connect(Adodc1, &DataSource::currentChanged, this, &Form1::bindCurrentRow);
     connect(Adodc1, &DataSource::currentChanged, this, &Form1::recfunc);
     connect(Adodc1, &DataSource::rowsChanged, this, &Form1::recfunc);
+    // The ticker follows the card from the first word on, shown or not.
+    connect(this, &Form1::wordChanged, this, &Form1::ensureTicker);
 
     // One filter for the whole application: clickable labels, the right button on the
     // pronounce button, and keys that step words wherever the focus is.
@@ -536,10 +538,6 @@ void Form1::revise() {
 }
 void Form1::openQuiz() {}
 void Form1::openGame() {}
-void Form1::openTicker() {}
-void Form1::openList() {}
-void Form1::PrintIt() {}
-void Form1::ShowReport() {}
 void Form1::addword_Click() {}
 void Form1::Tutorial_Click() {}
 void Form1::vlguide_Click() {}

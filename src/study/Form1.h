@@ -12,6 +12,8 @@ class DataSource;
 class DisplayModes;
 class Recordset;
 class Speech;
+class frmList;
+class frmShowAll;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -64,6 +66,9 @@ public:
     // What the ticker shows: the word and the composed meaning and usage.
     const QString& tickerWord() const { return tickerWord_; }
     const QString& tickerDetails() const { return tickerDetails_; }
+    // The ticker (there from the first word on, hidden until shown) and the list view.
+    frmShowAll* tickerWindow() const;
+    frmList* listWindow() const;
 
     // Data sources and the speech voice.
     DataSource* Adodc1;
@@ -169,6 +174,7 @@ private:
     void openGame();
     void openTicker();
     void openList();
+    void ensureTicker();
     void bindCurrentRow();
     void Form_Resize();
     void stepPrologue();
@@ -192,5 +198,7 @@ private:
     qint64 boundRowId_ = -1;
     QString tickerWord_;
     QString tickerDetails_;
+    QPointer<frmShowAll> frmShowAll_;
+    QPointer<frmList> frmList_;
     QWidget* central_ = nullptr;
 };
