@@ -9,8 +9,8 @@
 namespace ListView {
 
 // The two fixed columns, "Lst" and "BM", share the 780 twips the layout reserves for them.
-inline constexpr int LstWidth = 405;
-inline constexpr int BmWidth = 375;
+inline constexpr int LstWidth = 390;
+inline constexpr int BmWidth = 390;
 inline constexpr int FixedWidth = LstWidth + BmWidth;
 
 // Everything in twips, as the window's size is measured.

@@ -143,8 +143,9 @@ void Layout::paintPage(QPainter& p, int index) const {
     const int top = page.pageHeaderTop;
     const double gap = kTwipsPerPoint * 3;
     p.setFont(font(kDetailPoints));
-    text(p, kLabelLeft, top, LineHeight, QStringLiteral("Page:"));
-    double right = text(p, kPageNumberLeft, top, LineHeight, QString::number(index + 1));
+    double right = text(p, kLabelLeft, top, LineHeight, QStringLiteral("Page:"));
+    right = text(p, std::max<double>(kPageNumberLeft, right + gap), top, LineHeight,
+                 QString::number(index + 1));
     right =
         text(p, std::max<double>(kSlashLeft, right + gap), top, LineHeight, QStringLiteral("/"));
     text(p, std::max<double>(kPageCountLeft, right + gap), top, LineHeight,

@@ -36,6 +36,8 @@ frmList::frmList(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("List View"));
     setWindowIcon(Look::icon(Look::Icon::List));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("frmList { background: #f3f0e8; }"));
 
     DataGrid1Caption = named(new QLabel(tr("List of Words in the Recordset"), this),
                              QStringLiteral("DataGrid1Caption"));
@@ -61,13 +63,15 @@ frmList::frmList(Form1* main) : QWidget(main, Qt::Window), main_(main) {
         "#e4dfd2;"
         " selection-background-color: #1f6f8b; selection-color: #ffffff; }"
         "QHeaderView::section { background: #ece7da; color: #1b3a4b; font-weight: bold;"
-        " padding: 4px; border: none; border-right: 1px solid #d8d2c4; border-bottom: 1px solid "
+        " padding: 4px 2px; border: none; border-right: 1px solid #d8d2c4; border-bottom: 1px "
+        "solid "
         "#d8d2c4; }"));
     // Rows keep one height and are never measured, so only the rows on screen are read.
     QHeaderView* rows = DataGrid1->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(QFontMetrics(DataGrid1->font()).height() + 8);
-    rows->setMinimumWidth(36);
+    // The position is on the main window's "Word No.:"; the width is the columns'.
+    rows->hide();
     QHeaderView* columns = DataGrid1->horizontalHeader();
     columns->setStretchLastSection(false);
     columns->setHighlightSections(false);
@@ -82,6 +86,10 @@ frmList::frmList(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     Text1->setClearButtonEnabled(true);
     Text1->setMaxLength(200);
     Text1->setPlaceholderText(tr("first letters of a word"));
+    // Not the study card's borderless word box, whose name it shares.
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #b9b09b; border-radius: 5px;"
+                                        " background: #ffffff; padding: 4px 6px; color: #22313a; }"
+                                        "QLineEdit:focus { border: 2px solid #1f6f8b; }"));
     Label2->setBuddy(Text1);
     Command1 =
         named(new QPushButton(tr("&Refine Selection ..."), this), QStringLiteral("Command1"));
@@ -92,7 +100,7 @@ frmList::frmList(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     Command4 = named(new QPushButton(tr("Close"), this), QStringLiteral("Command4"));
     Command12 = named(new QPushButton(this), QStringLiteral("Command12"));
     Command12->setIcon(Look::icon(Look::Icon::Speaker));
-    Command12->setIconSize(QSize(24, 24));
+    Command12->setIconSize(QSize(20, 20));
     Command12->setAccessibleName(tr("Pronounce"));
     Command12->setToolTip(tr("Pronounce"));
 

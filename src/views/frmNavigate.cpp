@@ -38,11 +38,14 @@ frmNavigate::frmNavigate(Form1* main, QWidget* owner) : QWidget(owner, Qt::Tool)
     setObjectName(QStringLiteral("frmNavigate"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Navigate - Verbaloom!"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("frmNavigate { background: #f3f0e8; }"));
 
     Label1 = named(new QLabel(tr("Current Difficutly Level:"), this), QStringLiteral("Label1"));
     lblDiffLevel = named(new QLabel(this), QStringLiteral("lblDiffLevel"));
     lblDiffLevel->setFont(Look::arial(11, true));
-    lblDiffLevel->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    lblDiffLevel->setStyleSheet(
+        QStringLiteral("color: #c0392b; background: transparent; border: none;"));
     Command2 = named(new QPushButton(tr("<="), this), QStringLiteral("Command2"));
     Command1 = named(new QPushButton(tr("=>"), this), QStringLiteral("Command1"));
     Command2->setToolTip(tr("Previous Word"));
@@ -60,7 +63,7 @@ frmNavigate::frmNavigate(Form1* main, QWidget* owner) : QWidget(owner, Qt::Tool)
     studiedit->setToolTip(tr("Studied the word? Then Click it to keep track."));
     Command12 = named(new QPushButton(this), QStringLiteral("Command12"));
     Command12->setIcon(Look::icon(Look::Icon::Speaker));
-    Command12->setIconSize(QSize(24, 24));
+    Command12->setIconSize(QSize(20, 20));
     Command12->setAccessibleName(tr("Pronounce"));
     Command12->setToolTip(tr("Pronounce"));
 

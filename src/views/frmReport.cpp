@@ -55,7 +55,9 @@ struct Row {
 // One group: its name, the two counts with their captions, the percentage with its bar.
 void addRow(QGridLayout* grid, int at, const Row& r) {
     r.heading->setFont(Look::arial(11, true));
-    r.heading->setStyleSheet(QStringLiteral("color: #1b3a4b;"));
+    // Plain headings, whatever the application's sheet says of labels by these names.
+    r.heading->setStyleSheet(
+        QStringLiteral("color: #1b3a4b; background: transparent; border: none; padding: 0;"));
     grid->addWidget(r.heading, at, 0, 1, 2);
     if (r.advice)
         grid->addWidget(r.advice, at, 4, Qt::AlignRight);
@@ -171,7 +173,9 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addLayout(foot);
-    resize(680, 560);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(680);
+    adjustSize();
 }
 
 void frmReport::fill(const std::array<std::optional<Counts>, GroupCount>& counts) {

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ template <class W> W* named(W* widget, const QString& name) {
 
 constexpr double kWordPoints = 27.75;
 constexpr double kDetailPoints = 12;
-const QSize kBaseSize(760, 560);
+const QSize kBaseSize(760, 520);
 } // namespace
 
 frmShowAll::frmShowAll(Form1* main) : QWidget(main, Qt::Window), main_(main) {
@@ -36,16 +37,23 @@ frmShowAll::frmShowAll(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("One Spot - Ticker"));
     setWindowIcon(Look::icon(Look::Icon::Ticker));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral(
+        "frmShowAll { background: #f3f0e8; }"
+        "QLabel#Label14 { background: #1f6f8b; color: #ffffff; border-radius: 8px; padding: 6px; }"
+        "QFrame#wordCard { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }"
+        "QPlainTextEdit#Text2 { border: none; background: transparent; color: #22313a; }"));
 
     Label14 = named(new QLabel(tr("One Spot - Ticker"), this), QStringLiteral("Label14"));
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setFont(Look::arial(13, true));
 
-    Text1 = named(new QLineEdit(this), QStringLiteral("Text1"));
+    auto* wordCard = named(new QFrame(this), QStringLiteral("wordCard"));
+    Text1 = named(new QLineEdit(wordCard), QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setFocusPolicy(Qt::ClickFocus);
-    Text2 = named(new QPlainTextEdit(this), QStringLiteral("Text2"));
+    Text2 = named(new QPlainTextEdit(wordCard), QStringLiteral("Text2"));
     Text2->setReadOnly(true);
     Text2->setTabChangesFocus(true);
     Text2->setFocusPolicy(Qt::ClickFocus);
@@ -59,7 +67,7 @@ frmShowAll::frmShowAll(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     Command10[1] = named(new QPushButton(tr("Next Word"), this), QStringLiteral("Command10_1"));
     Command12 = named(new QPushButton(this), QStringLiteral("Command12"));
     Command12->setIcon(Look::icon(Look::Icon::Speaker));
-    Command12->setIconSize(QSize(26, 26));
+    Command12->setIconSize(QSize(20, 20));
     Command12->setAccessibleName(tr("Pronounce"));
     Command12->setToolTip(tr("Pronounce"));
 
@@ -110,8 +118,11 @@ frmShowAll::frmShowAll(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 14);
     layout->addWidget(Label14);
-    layout->addWidget(Text1);
-    layout->addWidget(Text2, 1);
+    auto* cardLayout = new QVBoxLayout(wordCard);
+    cardLayout->setContentsMargins(18, 10, 18, 12);
+    cardLayout->addWidget(Text1);
+    cardLayout->addWidget(Text2, 1);
+    layout->addWidget(wordCard, 1);
     layout->addLayout(steps);
     layout->addLayout(tickerRow);
     // The ticker row keeps its height whether its settings are shown or not.
