@@ -153,11 +153,16 @@ frmShowAll::frmShowAll(Form1* main) : QWidget(main, Qt::Window), main_(main) {
     setWordColor(Qt::black);
     resize(kBaseSize);
     setMinimumSize(560, 420);
+    scaleType();
     showWord();
 }
 
 void frmShowAll::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    scaleType();
+}
+
+void frmShowAll::scaleType() {
     // Watched from across the room: a larger window shows larger type.
     const double scale = std::clamp(
         std::min(double(width()) / kBaseSize.width(), double(height()) / kBaseSize.height()), 1.0,

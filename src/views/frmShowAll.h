@@ -58,6 +58,7 @@ protected:
 
 private:
     void showMarks();
+    void scaleType();
     void setWordColor(const QColor& color);
     void setTimerEnabled(bool on);
 
