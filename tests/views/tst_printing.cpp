@@ -1,0 +1,211 @@
+// Printing the refined selection: both questions, the preview path, the direct path through
+// the print dialog and its failure message, and the pages read back from the PDF.
+#include "data/DataSource.h"
+#include "data/Recordset.h"
+#include "ui/PrintDialogs.h"
+#include "views/frmList.h"
+#include "views/PdfText.h"
+#include "views/ViewSession.h"
+#include "views/WordListReport.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+const QString kAsk = QStringLiteral("Do You Want to see Print Preview before Printing?");
+const QString kAfterPreview =
+    QStringLiteral("After Previewing, Please Click the PRINT ICON on the upper left corner");
+const QString kCheckPrinter =
+    QStringLiteral("Check whether printer is properly connected to the computer");
+
+// Stands in for the learner at the preview and the print dialog: prints to a PDF file.
+struct PdfPrinter {
+    PdfPrinter() {
+        PrintDialogs::setHandler([this](PrintDialogs::Kind kind, QPrinter& printer) {
+            kinds << kind;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return accept;
+        });
+    }
+    ~PdfPrinter() { PrintDialogs::setHandler(nullptr); }
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("words.pdf"));
+    QList<PrintDialogs::Kind> kinds;
+    bool accept = true;
+};
+
+QStringList shownWords(Recordset* rs) {
+    QStringList out;
+    for (int i = 1; i <= rs->recordCount(); ++i)
+        out << rs->valueAt(i, QStringLiteral("name")).toString();
+    return out;
+}
+
+// Which of the candidates the text names, in the order it names them.
+QStringList namedIn(const QString& text, const QStringList& candidates) {
+    QList<std::pair<qsizetype, QString>> found;
+    for (const QString& w : candidates) {
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("\\b%1\\b").arg(w)));
+        if (at >= 0)
+            found.append({at, w});
+    }
+    std::sort(found.begin(), found.end());
+    QStringList out;
+    for (const auto& f : found)
+        out << f.second;
+    return out;
+}
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestSettings(); }
+
+    void answeringNoPrintsNothing() {
+        ViewSession s;
+        PdfPrinter pdf;
+        s.form->Toolbar1->findChild<QAction*>(QStringLiteral("Print It!"))->trigger();
+        QCOMPARE(s.messages.requests.size(), 1);
+        const MessageBox::Request& q = s.messages.requests.first();
+        QCOMPARE(q.text, QStringLiteral("Are you sure you want to Print 8 WORDS? "));
+        QCOMPARE(q.title, QStringLiteral("Verbaloom!"));
+        QCOMPARE(q.icon, QMessageBox::Question);
+        QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(q.defaultButton, QMessageBox::No);
+        QVERIFY(pdf.kinds.isEmpty());
+        QVERIFY(!QFile::exists(pdf.file));
+    }
+
+    void thePreviewPathShowsItsMessageThenThePreview() {
+        ViewSession s;
+        PdfPrinter pdf;
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        s.form->PrintIt();
+        QCOMPARE(s.messages.texts(),
+                 (QStringList{"Are you sure you want to Print 8 WORDS? ", kAsk, kAfterPreview}));
+        QCOMPARE(s.messages.requests.at(1).defaultButton, QMessageBox::No);
+        QCOMPARE(s.messages.requests.at(1).icon, QMessageBox::Question);
+        QCOMPARE(s.messages.requests.at(2).icon, QMessageBox::Information);
+        QCOMPARE(pdf.kinds, QList<PrintDialogs::Kind>{PrintDialogs::Kind::Preview});
+        QVERIFY(QFile::exists(pdf.file));
+    }
+
+    void theRealPreviewWindowShowsThePages() {
+        ViewSession s(FixtureDb::generatedWords(60));
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        int pages = -1;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            title = preview->windowTitle();
+            if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+                pages = widget->pageCount();
+            preview->reject();
+        });
+        s.form->PrintIt();
+        QCOMPARE(title, QStringLiteral("Print Preview"));
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    }
+
+    void directPrintingListsExactlyTheRefinedWords() {
+        ViewSession s(FixtureDb::generatedWords(40));
+        Recordset* rs = s.form->recordset();
+        rs->setFilter(QStringLiteral("readcount = 2 or readcount = 5 or groupid = 1"));
+        rs->moveFirst();
+        rs->move(3);
+        QCOMPARE(rs->recordCount(), 12);
+        const QStringList refined = shownWords(rs);
+        QStringList all;
+        for (const WordRow& w : FixtureDb::generatedWords(40))
+            all << w.name;
+
+        PdfPrinter pdf;
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
+        s.form->PrintIt();
+        QCOMPARE(s.messages.texts(),
+                 (QStringList{"Are you sure you want to Print 12 WORDS? ", kAsk}));
+        QCOMPARE(pdf.kinds, QList<PrintDialogs::Kind>{PrintDialogs::Kind::Print});
+        QVERIFY(QFile::exists(pdf.file));
+        // Printing read its own rows: the learner's word and refinement stay.
+        QCOMPARE(rs->absolutePosition(), 4);
+        QCOMPARE(s.form->recordset(), rs);
+        if (!PdfText::available())
+            QSKIP("pdftotext is not installed");
+        const QString text = PdfText::read(pdf.file);
+        QCOMPARE(namedIn(text, all), refined);
+        QVERIFY(text.contains(QStringLiteral("Page: 1 / 1")));
+        QVERIFY(text.contains(QStringLiteral("meaning of %1").arg(refined.last())));
+    }
+
+    void directAndPreviewGiveTheSamePages() {
+        if (!PdfText::available())
+            QSKIP("pdftotext is not installed");
+        ViewSession s(FixtureDb::generatedWords(70));
+        QString direct;
+        {
+            PdfPrinter pdf;
+            s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
+            s.form->PrintIt();
+            direct = PdfText::read(pdf.file);
+        }
+        PdfPrinter pdf;
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        s.form->PrintIt();
+        QCOMPARE(PdfText::read(pdf.file), direct);
+        QVERIFY(direct.contains(QStringLiteral("Page: 2 / ")));
+    }
+
+    void aPrinterThatFailsIsReportedAndACancelIsNot() {
+        ViewSession s;
+        PrintDialogs::setHandler([](PrintDialogs::Kind, QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/for/words.pdf"));
+            return true;
+        });
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
+        s.form->PrintIt();
+        QCOMPARE(s.messages.texts().last(), kCheckPrinter);
+        QCOMPARE(s.messages.requests.last().icon, QMessageBox::Information);
+
+        s.messages.clear();
+        PrintDialogs::setHandler([](PrintDialogs::Kind, QPrinter&) { return false; });
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
+        s.form->PrintIt();
+        QCOMPARE(s.messages.requests.size(), 2);
+        PrintDialogs::setHandler(nullptr);
+    }
+
+    void theListViewPrintsWhatItShows() {
+        if (!PdfText::available())
+            QSKIP("pdftotext is not installed");
+        ViewSession s;
+        // The selection's own filter decides, even where the refinement text says otherwise
+        // (as after a Revise or a game re-ran the source).
+        s.form->selection().refineFilter = QStringLiteral("bookmark = 1");
+        s.form->recordset()->setFilter(QStringLiteral("bookmark = 0"));
+        s.form->Toolbar1_ButtonClick(QStringLiteral("Listy"));
+        PdfPrinter pdf;
+        s.messages.clear();
+        s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
+        s.click(s.form->listWindow()->Command3);
+        QCOMPARE(s.messages.texts().first(),
+                 QStringLiteral("Are you sure you want to Print 5 WORDS? "));
+        QStringList all;
+        for (const WordRow& w : FixtureDb::defaultWords())
+            all << w.name;
+        QCOMPARE(namedIn(PdfText::read(pdf.file), all),
+                 (QStringList{"abase", "acerbic", "Laconic", "venal", "o'clock"}));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
