@@ -1,8 +1,10 @@
 #include "PrintDialogs.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QToolBar>
 
 namespace PrintDialogs {
 namespace {
@@ -34,6 +36,18 @@ void preview(QWidget* parent, const QString& title, const SetUp& setUp, const Pa
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* p) { paint(*p); });
+    // The learner is told the print button is at the upper left: put it there.
+    if (auto* bar = dialog.findChild<QToolBar*>()) {
+        const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        const QList<QAction*> actions = bar->actions();
+        for (QAction* action : actions)
+            if (action->text() == print && !actions.isEmpty() && action != actions.first()) {
+                bar->removeAction(action);
+                bar->insertAction(actions.first(), action);
+                bar->insertSeparator(actions.first());
+                break;
+            }
+    }
     dialog.resize(900, 700);
     dialog.exec();
 }

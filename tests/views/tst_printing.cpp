@@ -103,16 +103,21 @@ private slots:
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
         int pages = -1;
         QString title;
+        QString firstTool;
         QTimer::singleShot(0, [&] {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
             QVERIFY(preview);
             title = preview->windowTitle();
+            if (auto* bar = preview->findChild<QToolBar*>())
+                firstTool = bar->actions().value(0)->text();
             if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
                 pages = widget->pageCount();
             preview->reject();
         });
         s.form->PrintIt();
         QCOMPARE(title, QStringLiteral("Print Preview"));
+        // As the message before it says, printing is at the upper left.
+        QCOMPARE(firstTool, QCoreApplication::translate("QPrintPreviewDialog", "Print"));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
     }
 
