@@ -258,13 +258,6 @@ private slots:
         QVERIFY(s.form->listWindow() && s.form->listWindow() != nullptr);
         QCOMPARE(s.messages.texts().count(ListView::openingMessage()), 1);
     }
-
-    void closingTheMainWindowClosesTheList() {
-        ViewSession s;
-        QPointer<frmList> l = openList(s);
-        s.form->close();
-        QTRY_VERIFY(!l || !l->isVisible());
-    }
 };
 
 QTEST_MAIN(TestListView)

@@ -102,15 +102,6 @@ private slots:
         }));
     }
 
-    void aReportAfterStudyingShowsTheNewCounts() {
-        ViewSession s;
-        s.click(s.form->studiedit); // abase, never read before
-        QVERIFY(whileReportOpen(s, [&](frmReport* r) {
-            QCOMPARE(r->lblAllOne->text(), QStringLiteral("6"));
-            QCOMPARE(r->lblAllPerc->text(), QStringLiteral("At 1 time reading 75% Completed"));
-        }));
-    }
-
     void anUnreadableDatabaseLeavesTheLabelsEmpty() {
         ViewSession s;
         QFile f(s.db.path());
