@@ -108,7 +108,11 @@ private slots:
         }
         s.messages.clear();
         s.form->Toolbar1_ButtonClick("Revise");
-        QCOMPARE(s.messages.texts(), (QStringList{"You have 3 words to practice this session"}));
+        // Then the list view opens over the session's words, with its keyboard hint.
+        QCOMPARE(s.messages.texts(),
+                 (QStringList{"You have 3 words to practice this session",
+                              "You can use your Keyboard OR\r\nEASY NAVIGATE to go through the words"}));
+        QVERIFY(s.form->listWindow());
         QCOMPARE(s.word(), QStringLiteral("abase"));
         QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("3"));
         QCOMPARE(s.form->Label10[2]->text(), QStringLiteral("8"));

@@ -2,12 +2,14 @@
 // directions, its columns, the find box, the navigate window's steps, marks and level.
 #include "data/DataSource.h"
 #include "data/Recordset.h"
+#include "selection/frmFilterbox.h"
 #include "views/frmList.h"
 #include "views/frmNavigate.h"
 #include "views/ListView.h"
 #include "views/ViewSession.h"
 #include "views/WordGridModel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -204,6 +206,22 @@ private slots:
         QCOMPARE(s.word(), QStringLiteral("abase"));
         QTest::keyClicks(l->Text1, QStringLiteral("o'c"));
         QCOMPARE(s.word(), QStringLiteral("o'clock"));
+    }
+
+    void refineOpensBesideTheListWithoutBlockingIt() {
+        ViewSession s;
+        frmList* l = openList(s);
+        s.click(l->Command1);
+        auto* refine = l->findChild<frmFilterbox*>();
+        QVERIFY(refine && refine->isVisible());
+        QCOMPARE(refine->parentWidget(), l);
+        QVERIFY(!refine->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+        // The list stays in use, and shows what the refinement leaves.
+        s.form->recordset()->setFilter(QStringLiteral("highfw = 1"));
+        QCOMPARE(l->model()->rowCount(), 2);
+        clickRow(l, 1);
+        QCOMPARE(s.word(), QStringLiteral("venal"));
     }
 
     void widerWindowWiderTextColumns() {
