@@ -159,6 +159,7 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
+    close->setFocus();
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* head = new QHBoxLayout;
