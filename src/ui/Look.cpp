@@ -193,15 +193,16 @@ QIcon icon(Icon which) {
 }
 
 QString styleSheet() {
-    // Rules for one window name it first: control names repeat from window to window.
+    // Rules for the study card sit under its frame: control names repeat from window to
+    // window, and the other windows are children of the main window.
     return QStringLiteral(R"(
 QMainWindow, QDialog { background: #f3f0e8; }
-Form1 QFrame#cardFrame { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
-Form1 QFrame#counterStrip { background: #1f6f8b; border-radius: 8px; }
-Form1 QFrame#counterStrip QLabel { color: #eef6f8; font-size: 11pt; }
-Form1 QFrame#counterStrip QLabel#Label10_0, Form1 QFrame#counterStrip QLabel#Label10_1,
-Form1 QFrame#counterStrip QLabel#Label10_2 { color: #ffd58a; font-weight: bold; font-size: 13pt; }
-Form1 QLineEdit#Text1 { border: none; background: transparent; color: #1b3a4b; }
+QFrame#frameContainer QFrame#cardFrame { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
+QFrame#frameContainer QFrame#counterStrip { background: #1f6f8b; border-radius: 8px; }
+QFrame#frameContainer QFrame#counterStrip QLabel { color: #eef6f8; font-size: 11pt; }
+QFrame#frameContainer QFrame#counterStrip QLabel#Label10_0, QFrame#frameContainer QFrame#counterStrip QLabel#Label10_1,
+QFrame#frameContainer QFrame#counterStrip QLabel#Label10_2 { color: #ffd58a; font-weight: bold; font-size: 13pt; }
+QFrame#frameContainer QLineEdit#Text1 { border: none; background: transparent; color: #1b3a4b; }
 QPlainTextEdit { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; color: #22313a; }
 QGroupBox { border: 1px solid #d8d2c4; border-radius: 8px; margin-top: 16px; background: #fbf9f4;
             font-weight: bold; color: #1f6f8b; padding-top: 4px; }
@@ -213,13 +214,13 @@ QPushButton:hover { background: #fff2d6; }
 QPushButton:pressed { background: #f1dfb5; }
 QPushButton:focus { border: 2px solid #1f6f8b; }
 QPushButton:disabled { color: #a8a292; border-color: #d7d1c2; }
-Form1 QPushButton#studiedit { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
-Form1 QPushButton#studiedit:hover { background: #2a819f; }
-Form1 QPushButton#btnHint { background: #ffe7b3; border-color: #d49a2a; }
-Form1 QPushButton#btnHint:pressed { background: #f3c35e; }
-Form1 QLabel#lblMsg, Form1 QLabel#Label6 { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a;
+QFrame#frameContainer QPushButton#studiedit { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
+QFrame#frameContainer QPushButton#studiedit:hover { background: #2a819f; }
+QFrame#frameContainer QPushButton#btnHint { background: #ffe7b3; border-color: #d49a2a; }
+QFrame#frameContainer QPushButton#btnHint:pressed { background: #f3c35e; }
+QFrame#frameContainer QLabel#lblMsg, QFrame#frameContainer QLabel#Label6 { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a;
                                border-radius: 6px; padding: 6px; }
-Form1 QLabel#Label20, Form1 QLabel#Label22 { color: #c0392b; font-weight: bold; font-size: 14pt; }
+QFrame#frameContainer QLabel#Label20, QFrame#frameContainer QLabel#Label22 { color: #c0392b; font-weight: bold; font-size: 14pt; }
 QListWidget { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; }
 QToolBar { background: #ece7da; border-bottom: 1px solid #d8d2c4; spacing: 4px; padding: 2px; }
 QToolButton { padding: 3px 6px; color: #1b3a4b; }
