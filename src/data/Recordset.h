@@ -53,6 +53,10 @@ public:
     void setFilter(const QString& filter);
     const QString& filter() const { return filter_; }
 
+    // The keys of the rows that pass the filter, in position order (position = index + 1),
+    // for rules that read many rows in one statement rather than one row at a time.
+    const std::vector<qint64>& rowIds() const { return visible_; }
+
     QVariant value(const QString& column) const; // of the current row
     QVariant valueAt(int position, const QString& column) const;
     qint64 currentId() const;

@@ -8,8 +8,10 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/Speech.h"
+#include "game/frmGame.h"
 #include "maintenance/frmEdit.h"
 #include "maintenance/frmMisc.h"
+#include "quiz/frmtest.h"
 #include "selection/frmFilterbox.h"
 #include "selection/frmIS.h"
 #include "selection/Revise.h"
@@ -115,6 +117,10 @@ Form1::Form1(Speech* speech, DisplayModes* displayModes, QWidget* parent)
 
 Form1::~Form1() {
     qApp->removeEventFilter(this);
+    // The quiz and the game are windows of their own (a child window would go out of use
+    // with the main window); they must not outlive it.
+    delete quiz_;
+    delete game_;
 }
 
 void Form1::buildCard() {
@@ -536,8 +542,33 @@ void Form1::revise() {
     }
     selection_.selectionChanging = false;
 }
-void Form1::openQuiz() {}
-void Form1::openGame() {}
+
+void Form1::openQuiz() {
+    if (!quiz_) {
+        setEnabled(false);
+        quiz_ = new frmtest(this);
+        quiz_->show();
+        quiz_->Form_Load();
+    }
+    if (quiz_ && quiz_->isVisible()) {
+        quiz_->raise();
+        quiz_->activateWindow();
+    }
+}
+
+void Form1::openGame() {
+    if (!game_) {
+        setEnabled(false);
+        game_ = new frmGame(this);
+        game_->show();
+        game_->Form_Load();
+    }
+    if (game_ && game_->isVisible()) {
+        game_->raise();
+        game_->activateWindow();
+    }
+}
+
 void Form1::addword_Click() {}
 void Form1::Tutorial_Click() {}
 void Form1::vlguide_Click() {}
@@ -876,6 +907,21 @@ void Form1::cmdRandomWord_Click() {
 void Form1::randomword() {
     tryStep([&] { Navigation::moveToRandomRow(recordset(), Random::global().uniform()); });
     recfunc();
+}
+
+void Form1::randomwordAt(int position) {
+    if (Recordset* rs = recordset())
+        tryStep([&] { rs->moveTo(position); });
+    recfunc();
+}
+
+void Form1::showRandomWordAt(int position) {
+    stepPrologue();
+    Recordset* rs = recordset();
+    if (rs && tryStep([&] { rs->moveTo(position); }))
+        stepEpilogue();
+    else
+        recfunc();
 }
 
 void Form1::Command12_Click() {

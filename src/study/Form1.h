@@ -9,6 +9,8 @@
 #include <QPointer>
 
 class DataSource;
+class frmGame;
+class frmtest;
 class DisplayModes;
 class Recordset;
 class Speech;
@@ -45,6 +47,10 @@ public:
     void Command10_Click(int index);
     void cmdRandomWord_Click();
     void randomword();
+    // The quiz and the game choose the row themselves: randomword and cmdRandomWord_Click
+    // for a given 1-based position of the refined selection.
+    void randomwordAt(int position);
+    void showRandomWordAt(int position);
     void Command12_Click();
     void findword(const QString& text);
     void studiedit_Click();
@@ -201,4 +207,6 @@ private:
     QPointer<frmShowAll> frmShowAll_;
     QPointer<frmList> frmList_;
     QWidget* central_ = nullptr;
+    QPointer<frmtest> quiz_;
+    QPointer<frmGame> game_;
 };

@@ -1,0 +1,122 @@
+#include "QuizEngine.h"
+
+#include "app/Random.h"
+#include "data/Database.h"
+#include "data/Recordset.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+namespace QuizEngine {
+
+namespace {
+int drawIndex(int size, double r) {
+    return std::clamp(int(std::floor(double(size) * r)), 0, std::max(size - 1, 0));
+}
+
+// Random draws allowed per wrong option before every row is looked at instead.
+constexpr int kDrawsPerOption = 24;
+} // namespace
+
+void Pass::start(int words) {
+    size_ = std::max(words, 0);
+    asked_.clear();
+    asked_.reserve(size_t(std::min(size_, 4096)));
+    unasked_.resize(size_t(size_));
+    for (int i = 0; i < size_; ++i)
+        unasked_[size_t(i)] = i + 1;
+}
+
+int Pass::draw(double r) {
+    // Swap-remove: each draw is constant time however far the pass has gone.
+    const size_t k = size_t(drawIndex(int(unasked_.size()), r));
+    const int position = unasked_[k];
+    unasked_[k] = unasked_.back();
+    unasked_.pop_back();
+    asked_.push_back(position);
+    return position;
+}
+
+int correctIndex(double r) { return drawIndex(Options, r); }
+
+QString difficultyText(bool difficult, bool veryDifficult) {
+    if (!difficult)
+        return QStringLiteral("Easy");
+    return veryDifficult ? QStringLiteral("Very Difficult") : QStringLiteral("Difficult");
+}
+
+QString scoreText(int correct, int answered) {
+    // Whole numbers throughout: a double quotient would cut 57 / 100 to 56%.
+    const qint64 percent = answered > 0 ? qint64(correct) * 100 / answered : 0;
+    return QStringLiteral("%1 / %2 : %3%").arg(correct).arg(answered).arg(percent);
+}
+
+QString endOfPassMessage() {
+    return QStringLiteral("All Words in your set have been considered for the Quiz\r\n\r\n"
+                          "You can customize your Quiz to include another set of words");
+}
+
+QStringList wrongMeanings(const QString& correct, int count, const MeaningRows& rows,
+                          Random& random) {
+    QStringList chosen;
+    if (count <= 0 || rows.count <= 0)
+        return chosen;
+    const auto usable = [&](const QString& m) { return m != correct && !chosen.contains(m); };
+    int misses = 0;
+    while (chosen.size() < count && misses < kDrawsPerOption * count) {
+        const QString m = rows.meaningAt(1 + drawIndex(rows.count, random.uniform()));
+        if (usable(m))
+            chosen << m;
+        else
+            ++misses;
+    }
+    if (chosen.size() == count)
+        return chosen;
+    // Few meanings to choose from: draw among what is left, each row weighing as before.
+    QStringList left;
+    for (const QString& m : rows.allMeanings())
+        if (usable(m))
+            left << m;
+    while (chosen.size() < count && !left.isEmpty()) {
+        const QString m = left.at(drawIndex(int(left.size()), random.uniform()));
+        chosen << m;
+        left.removeAll(m);
+    }
+    return chosen;
+}
+
+MeaningRows meaningRows(const Recordset& rs) {
+    MeaningRows rows;
+    rows.count = rs.recordCount();
+    rows.meaningAt = [&rs](int position) {
+        return rs.valueAt(position, QStringLiteral("meaning")).toString();
+    };
+    rows.allMeanings = [&rs] {
+        QStringList out;
+        const std::vector<qint64>& ids = rs.rowIds();
+        if (ids.empty())
+            return out;
+        out.reserve(qsizetype(ids.size()));
+        // One statement over the table; the rows of the selection are picked out by key.
+        Statement st = rs.connection()->prepare(
+            QStringLiteral("SELECT id, meaning FROM %1 WHERE id BETWEEN ? AND ? ORDER BY id")
+                .arg(rs.table()));
+        st.bind(1, ids.front());
+        st.bind(2, ids.back());
+        size_t i = 0;
+        while (i < ids.size() && st.step()) {
+            const qint64 id = st.int64(0);
+            while (i < ids.size() && ids[i] < id)
+                ++i;
+            if (i < ids.size() && ids[i] == id) {
+                out << st.value(1).toString();
+                ++i;
+            }
+        }
+        return out;
+    };
+    return rows;
+}
+
+} // namespace QuizEngine
