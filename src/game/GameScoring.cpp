@@ -13,9 +13,12 @@ QString withSignPosition(qint64 number) {
 
 int pointsFor(int level) {
     switch (level) {
-    case 0: return 100;
-    case 2: return 225;
-    default: return 150;
+    case 0:
+        return 100;
+    case 2:
+        return 225;
+    default:
+        return 150;
     }
 }
 
@@ -25,9 +28,12 @@ QString prizeCaption(int level) {
 
 QString levelName(int level) {
     switch (level) {
-    case 0: return QStringLiteral("EASY");
-    case 2: return QStringLiteral("VERY DIFFICULT");
-    default: return QStringLiteral("DIFFICULT");
+    case 0:
+        return QStringLiteral("EASY");
+    case 2:
+        return QStringLiteral("VERY DIFFICULT");
+    default:
+        return QStringLiteral("DIFFICULT");
     }
 }
 
@@ -47,11 +53,13 @@ int nextLevel(int level, int helpCount) {
 
 qint64 add(qint64 score, qint64 change) {
     // Both stay far inside 64 bits, so the sum cannot overflow before it is clamped.
-    return std::clamp(std::clamp(score, -Limit, Limit) + std::clamp(change, -Limit, Limit),
-                      -Limit, Limit);
+    return std::clamp(std::clamp(score, -Limit, Limit) + std::clamp(change, -Limit, Limit), -Limit,
+                      Limit);
 }
 
-void award(qint64& score, int level) { score = add(score, pointsFor(level)); }
+void award(qint64& score, int level) {
+    score = add(score, pointsFor(level));
+}
 
 void chargeHint(qint64& score, qint64& hintCost) {
     score = add(score, -hintCost);
@@ -66,13 +74,17 @@ void chargeShowCorrect(qint64& score, qint64& hintCost) {
     hintCost = std::min<qint64>((cost * 12 + 5) / 10, Limit);
 }
 
-void chargeWrongLetter(qint64& score) { score = add(score, -WrongLetterPenalty); }
+void chargeWrongLetter(qint64& score) {
+    score = add(score, -WrongLetterPenalty);
+}
 
 QString gameOverMessage(qint64 score) {
     return QStringLiteral("over: score: ") + withSignPosition(score);
 }
 
-QString highScorerMessage() { return QStringLiteral("You are the highest scorer!"); }
+QString highScorerMessage() {
+    return QStringLiteral("You are the highest scorer!");
+}
 
 namespace HighScore {
 

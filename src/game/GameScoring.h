@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QVariant>
-#include <optional>
 
 // The word game's numbers: points, the price of help, the difficulty of the next puzzle,
 // the end of the game and the stored high score.

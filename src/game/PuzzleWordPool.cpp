@@ -1,8 +1,8 @@
 #include "PuzzleWordPool.h"
 
-#include "WordPuzzle.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
+#include "WordPuzzle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,8 +49,8 @@ std::optional<PuzzleWordPool::Pick> PuzzleWordPool::pick(int level, double r) co
             const std::vector<int>& rows = positions_[size_t(candidate)];
             if (rows.empty())
                 continue;
-            const int k = std::clamp(int(std::floor(double(rows.size()) * r)), 0,
-                                     int(rows.size()) - 1);
+            const int k =
+                std::clamp(int(std::floor(double(rows.size()) * r)), 0, int(rows.size()) - 1);
             return Pick{rows[size_t(k)], candidate};
         }
     }

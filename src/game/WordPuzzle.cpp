@@ -7,10 +7,14 @@ namespace WordPuzzle {
 
 bool suitsLevel(int level, bool difficult, bool veryDifficult) {
     switch (level) {
-    case 0: return !difficult;
-    case 1: return difficult && !veryDifficult;
-    case 2: return veryDifficult;
-    default: return false;
+    case 0:
+        return !difficult;
+    case 1:
+        return difficult && !veryDifficult;
+    case 2:
+        return veryDifficult;
+    default:
+        return false;
     }
 }
 
@@ -18,8 +22,7 @@ bool playableWord(const QString& word) {
     // An empty name would give a puzzle with no box to fill.
     if (word.isEmpty() || word.size() > MaxLetters)
         return false;
-    return std::all_of(word.begin(), word.end(),
-                       [](QChar c) { return c >= u'a' && c <= u'z'; });
+    return std::all_of(word.begin(), word.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
 }
 
 bool accepts(const QString& word, int level, bool difficult, bool veryDifficult) {
@@ -52,11 +55,20 @@ bool sameLetter(const QString& guess, const QString& letter) {
 int hintPosition(Hint hint, int wordLength) {
     int position = -1;
     switch (hint) {
-    case Hint::First: position = 0; break;
-    case Hint::Second: position = 1; break;
-    case Hint::Third: position = 2; break;
-    case Hint::Last: position = wordLength - 1; break;
-    case Hint::Random: return -1;
+    case Hint::First:
+        position = 0;
+        break;
+    case Hint::Second:
+        position = 1;
+        break;
+    case Hint::Third:
+        position = 2;
+        break;
+    case Hint::Last:
+        position = wordLength - 1;
+        break;
+    case Hint::Random:
+        return -1;
     }
     return position < wordLength ? position : -1;
 }
@@ -82,8 +94,8 @@ int randomLetterPosition(const std::vector<bool>& open, double r) {
             candidates.push_back(int(i));
     if (candidates.empty())
         return -1;
-    const int k = std::clamp(int(std::floor(double(candidates.size()) * r)), 0,
-                             int(candidates.size()) - 1);
+    const int k =
+        std::clamp(int(std::floor(double(candidates.size()) * r)), 0, int(candidates.size()) - 1);
     return candidates[size_t(k)];
 }
 

@@ -1,7 +1,7 @@
 #include "frmAlphabets.h"
 
-#include "game/GameScoring.h"
 #include "game/frmGame.h"
+#include "game/GameScoring.h"
 #include "ui/Look.h"
 
 #include <QFrame>
@@ -68,7 +68,9 @@ void frmAlphabets::cmdLetter_Click(int index) {
     accept();
 }
 
-void frmAlphabets::cmdCancel_Click() { reject(); }
+void frmAlphabets::cmdCancel_Click() {
+    reject();
+}
 
 void frmAlphabets::cmdShowCorrect_Click() {
     pickedLetter = correctLetter;

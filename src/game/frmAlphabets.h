@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <QDialog>
 #include <QString>
-#include <array>
 
 class frmGame;
 class QFrame;

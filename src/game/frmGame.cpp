@@ -4,9 +4,9 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/Speech.h"
-#include "game/GameScoring.h"
 #include "game/dlgHighScorerName.h"
 #include "game/frmAlphabets.h"
+#include "game/GameScoring.h"
 #include "selection/CurrentSelection.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
@@ -95,7 +95,7 @@ frmGame::frmGame(Form1* main, QWidget* parent) : QWidget(parent, Qt::Window), ma
     boxText_.fill(RightText);
     for (int i = 0; i < WordPuzzle::MaxLetters; ++i)
         paintBox(i);
-    resize(980, 570);
+    resize(980, 540);
     setMinimumSize(940, 520);
     if (main_) {
         const QRect over = main_->frameGeometry();
@@ -487,8 +487,10 @@ void frmGame::lblWordLetter_Click(int index) {
     picker.adjustSize();
     if (const QScreen* screen = box->screen()) {
         const QRect area = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - picker.width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - picker.height())));
+        at.setX(
+            std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - picker.width())));
+        at.setY(
+            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - picker.height())));
     }
     picker.move(at);
     picker.exec();
@@ -514,7 +516,8 @@ void frmGame::setBoxText(int index, const QString& text) {
 void frmGame::lblWordLetter_Change(int index) {
     if (!puzzleActive)
         return;
-    if (WordPuzzle::sameLetter(lblWordLetter[size_t(index)]->text(), puzzleLetters[size_t(index)])) {
+    if (WordPuzzle::sameLetter(lblWordLetter[size_t(index)]->text(),
+                               puzzleLetters[size_t(index)])) {
         lblGuess->setText(tr("Correct"));
         lblGuess->setStyleSheet(QStringLiteral("color: %1;").arg(RightVerdict.name()));
         lblGuess->show();
@@ -563,11 +566,16 @@ void frmGame::solved() {
 
 QLabel* frmGame::hintLabel(Hint hint) const {
     switch (hint) {
-    case Hint::First: return lblHint1;
-    case Hint::Second: return lblHint2;
-    case Hint::Third: return lblHintThLetter;
-    case Hint::Random: return lblHint3;
-    case Hint::Last: return lblHint4;
+    case Hint::First:
+        return lblHint1;
+    case Hint::Second:
+        return lblHint2;
+    case Hint::Third:
+        return lblHintThLetter;
+    case Hint::Random:
+        return lblHint3;
+    case Hint::Last:
+        return lblHint4;
     }
     return lblHint1;
 }
@@ -598,10 +606,18 @@ void frmGame::useFixedHint(Hint hint) {
     chargeHint();
 }
 
-void frmGame::lblHint1_Click() { useFixedHint(Hint::First); }
-void frmGame::lblHint2_Click() { useFixedHint(Hint::Second); }
-void frmGame::lblHintThLetter_Click() { useFixedHint(Hint::Third); }
-void frmGame::lblHint4_Click() { useFixedHint(Hint::Last); }
+void frmGame::lblHint1_Click() {
+    useFixedHint(Hint::First);
+}
+void frmGame::lblHint2_Click() {
+    useFixedHint(Hint::Second);
+}
+void frmGame::lblHintThLetter_Click() {
+    useFixedHint(Hint::Third);
+}
+void frmGame::lblHint4_Click() {
+    useFixedHint(Hint::Last);
+}
 
 void frmGame::lblHint3_Click() {
     const int position =
@@ -655,8 +671,12 @@ void frmGame::cmdTalk_Click() {
     tryStep([&] { main_->DirectSS1->speak(main_->Text1->text()); });
 }
 
-void frmGame::cmdNewGame_Click() { Form_Load(); }
-void frmGame::cmdExitGame_Click() { close(); }
+void frmGame::cmdNewGame_Click() {
+    Form_Load();
+}
+void frmGame::cmdExitGame_Click() {
+    close();
+}
 
 void frmGame::closeEvent(QCloseEvent* event) {
     main_->setEnabled(true);

@@ -3,9 +3,9 @@
 #include "game/PuzzleWordPool.h"
 #include "game/WordPuzzle.h"
 
+#include <array>
 #include <QColor>
 #include <QWidget>
-#include <array>
 
 class Form1;
 class QComboBox;

@@ -4,9 +4,9 @@
 #include "data/Database.h"
 #include "data/Recordset.h"
 
-#include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <QSet>
 
 namespace QuizEngine {
 
@@ -38,7 +38,9 @@ int Pass::draw(double r) {
     return position;
 }
 
-int correctIndex(double r) { return drawIndex(Options, r); }
+int correctIndex(double r) {
+    return drawIndex(Options, r);
+}
 
 QString difficultyText(bool difficult, bool veryDifficult) {
     if (!difficult)
@@ -57,31 +59,36 @@ QString endOfPassMessage() {
                           "You can customize your Quiz to include another set of words");
 }
 
-QStringList wrongMeanings(const QString& correct, int count, const MeaningRows& rows,
-                          Random& random) {
-    QStringList chosen;
+std::vector<WrongMeaning> wrongMeanings(const QString& correct, int count, const MeaningRows& rows,
+                                        Random& random) {
+    std::vector<WrongMeaning> chosen;
     if (count <= 0 || rows.count <= 0)
         return chosen;
-    const auto usable = [&](const QString& m) { return m != correct && !chosen.contains(m); };
+    const auto usable = [&](const QString& m) {
+        return m != correct && std::none_of(chosen.begin(), chosen.end(),
+                                            [&](const WrongMeaning& w) { return w.meaning == m; });
+    };
     int misses = 0;
-    while (chosen.size() < count && misses < kDrawsPerOption * count) {
-        const QString m = rows.meaningAt(1 + drawIndex(rows.count, random.uniform()));
+    while (int(chosen.size()) < count && misses < kDrawsPerOption * count) {
+        const int position = 1 + drawIndex(rows.count, random.uniform());
+        const QString m = rows.meaningAt(position);
         if (usable(m))
-            chosen << m;
+            chosen.push_back({m, position});
         else
             ++misses;
     }
-    if (chosen.size() == count)
+    if (int(chosen.size()) == count)
         return chosen;
-    // Few meanings to choose from: draw among what is left, each row weighing as before.
-    QStringList left;
-    for (const QString& m : rows.allMeanings())
-        if (usable(m))
-            left << m;
-    while (chosen.size() < count && !left.isEmpty()) {
-        const QString m = left.at(drawIndex(int(left.size()), random.uniform()));
-        chosen << m;
-        left.removeAll(m);
+    // Few meanings to choose from: draw among the rows left, each row weighing as before.
+    std::vector<WrongMeaning> left;
+    const QStringList all = rows.allMeanings();
+    for (int i = 0; i < all.size(); ++i)
+        if (usable(all.at(i)))
+            left.push_back({all.at(i), i + 1});
+    while (int(chosen.size()) < count && !left.empty()) {
+        const WrongMeaning w = left.at(size_t(drawIndex(int(left.size()), random.uniform())));
+        chosen.push_back(w);
+        std::erase_if(left, [&](const WrongMeaning& o) { return o.meaning == w.meaning; });
     }
     return chosen;
 }

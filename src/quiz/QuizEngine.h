@@ -1,8 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 class Random;
@@ -55,8 +55,12 @@ struct MeaningRows {
     std::function<QString(int position)> meaningAt;
     std::function<QStringList()> allMeanings; // every row's meaning, in position order
 };
-QStringList wrongMeanings(const QString& correct, int count, const MeaningRows& rows,
-                          Random& random);
+struct WrongMeaning {
+    QString meaning;
+    int position = 0; // the row it was drawn from
+};
+std::vector<WrongMeaning> wrongMeanings(const QString& correct, int count, const MeaningRows& rows,
+                                        Random& random);
 
 // The meanings of a result set's rows.
 MeaningRows meaningRows(const Recordset& rs);

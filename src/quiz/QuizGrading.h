@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <QString>
 
 // The grade the quiz gives when it closes, from the answers verified while it was open.
 namespace QuizGrading {

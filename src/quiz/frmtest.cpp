@@ -41,7 +41,9 @@ QLabel* label(const QString& text, const QString& name, QWidget* parent) {
     return l;
 }
 
-QString css(const QColor& c) { return c.name(QColor::HexRgb); }
+QString css(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
 
 } // namespace
 
@@ -68,7 +70,9 @@ QRect QuizOption::indicatorRect() const {
     return QRect(kMargin, kMargin + std::max(0, (line - h) / 2), w, h);
 }
 
-int QuizOption::textLeft() const { return indicatorRect().right() + 1 + kIndicatorGap; }
+int QuizOption::textLeft() const {
+    return indicatorRect().right() + 1 + kIndicatorGap;
+}
 
 int QuizOption::heightForWidth(int width) const {
     const int textWidth = std::max(40, width - textLeft() - kMargin);
@@ -86,7 +90,9 @@ QSize QuizOption::minimumSizeHint() const {
     return {textLeft() + 120, fontMetrics().height() + 2 * kMargin};
 }
 
-bool QuizOption::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool QuizOption::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 void QuizOption::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -152,7 +158,8 @@ frmtest::frmtest(Form1* main, QWidget* parent) : QWidget(parent, Qt::Window), ma
     wordRow->addWidget(Label1, 1);
     wordRow->addWidget(speakButton, 0, Qt::AlignVCenter);
     cardLayout->addLayout(wordRow, 0, 0, 1, 8);
-    const std::array<QLabel*, 8> facts{Label4, Label5, Label6, Label7, Label8, Label9, Label11, lblDiffLevel};
+    const std::array<QLabel*, 8> facts{Label4, Label5, Label6,  Label7,
+                                       Label8, Label9, Label11, lblDiffLevel};
     for (int i = 0; i < 8; ++i) {
         cardLayout->addWidget(facts[size_t(i)], 1, i);
         if (i % 2 == 1)
@@ -196,7 +203,8 @@ frmtest::frmtest(Form1* main, QWidget* parent) : QWidget(parent, Qt::Window), ma
     hintLayout->addWidget(lblhint, 0, 0);
     hintArea->setMinimumHeight(56);
 
-    verifyButton = named(new QPushButton(tr("Verify Answer"), this), QStringLiteral("verifyButton"));
+    verifyButton =
+        named(new QPushButton(tr("Verify Answer"), this), QStringLiteral("verifyButton"));
     verifyButton->setToolTip(tr("Enter"));
     nextButton = named(new QPushButton(tr("Next Question"), this), QStringLiteral("nextButton"));
     nextButton->setToolTip(tr("Enter"));
@@ -217,8 +225,10 @@ frmtest::frmtest(Form1* main, QWidget* parent) : QWidget(parent, Qt::Window), ma
     answerRow->addWidget(Label3);
 
     Frame3 = named(new QGroupBox(tr("Customize Quiz"), this), QStringLiteral("Frame3"));
-    speButton[0] = named(new QPushButton(tr("Word Selection"), Frame3), QStringLiteral("speButton_0"));
-    speButton[1] = named(new QPushButton(tr("Refine Selection"), Frame3), QStringLiteral("speButton_1"));
+    speButton[0] =
+        named(new QPushButton(tr("Word Selection"), Frame3), QStringLiteral("speButton_0"));
+    speButton[1] =
+        named(new QPushButton(tr("Refine Selection"), Frame3), QStringLiteral("speButton_1"));
     speButton[0]->setToolTip(tr("Choose another set of words and start a new round"));
     speButton[1]->setToolTip(tr("Narrow the set of words and start a new round"));
     auto* customLayout = new QHBoxLayout(Frame3);
@@ -258,14 +268,16 @@ QPushButton#verifyButton:disabled { background: #c9d7dc; color: #f4f7f8; border-
     connect(nextButton, &QPushButton::clicked, this, &frmtest::nextButton_Click);
     connect(speakButton, &QPushButton::clicked, this, &frmtest::speakButton_Click);
     for (int i = 0; i < 2; ++i)
-        connect(speButton[size_t(i)], &QPushButton::clicked, this, [this, i] { speButton_Click(i); });
+        connect(speButton[size_t(i)], &QPushButton::clicked, this,
+                [this, i] { speButton_Click(i); });
 
     // Keyboard play: 1 to 4 pick, Enter verifies or goes on, F2 uncovers the usage.
     for (int i = 0; i < QuizEngine::Options; ++i)
-        connect(new QShortcut(QKeySequence(Qt::Key_1 + i), this), &QShortcut::activated, this, [this, i] {
-            if (Option1[size_t(i)]->isEnabled())
-                Option1[size_t(i)]->click();
-        });
+        connect(new QShortcut(QKeySequence(Qt::Key_1 + i), this), &QShortcut::activated, this,
+                [this, i] {
+                    if (Option1[size_t(i)]->isEnabled())
+                        Option1[size_t(i)]->click();
+                });
     for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
             if (verifyButton->isEnabled())
@@ -333,23 +345,29 @@ void frmtest::nextquestion() {
                                                      !main_->Label22->text().isEmpty()));
     Label10->setText(main_->Text3->toPlainText());
 
-    QStringList wrong;
+    std::vector<QuizEngine::WrongMeaning> wrong;
     tryStep([&] {
         wrong = QuizEngine::wrongMeanings(correctMeaning, QuizEngine::Options - 1,
                                           QuizEngine::meaningRows(*rs), random);
     });
     clearOptions();
+    size_t nextWrong = 0;
     for (int i = 0; i < QuizEngine::Options; ++i) {
         QuizOption* option = Option1[size_t(i)];
         option->setTextColour(QColor());
-        const QString text = i == correctIndex ? correctMeaning
-                             : wrong.isEmpty() ? QString()
-                                               : wrong.takeFirst();
+        QString text = correctMeaning;
+        if (i != correctIndex)
+            text = nextWrong < wrong.size() ? wrong[nextWrong++].meaning : QString();
         option->setText(text);
         // Too few other meanings in the selection: the spare options stay empty and out
         // of reach.
         option->setEnabled(i == correctIndex || !text.isEmpty());
     }
+    // The main window is left on the last word drawn, not on the answer, which would show
+    // behind the quiz.
+    if (!wrong.empty())
+        main_->randomwordAt(wrong.back().position);
+    Option1[0]->setFocus(); // the arrows then move through the options
 }
 
 void frmtest::Option1_Click(int) {
@@ -395,7 +413,9 @@ void frmtest::nextButton_Click() {
     nextquestion();
 }
 
-void frmtest::lblhint_Click() { lblhint->hide(); }
+void frmtest::lblhint_Click() {
+    lblhint->hide();
+}
 
 void frmtest::speakButton_Click() {
     tryStep([&] { main_->DirectSS1->speak(Label1->text()); });

@@ -2,10 +2,10 @@
 
 #include "quiz/QuizEngine.h"
 
+#include <array>
 #include <QColor>
 #include <QRadioButton>
 #include <QWidget>
-#include <array>
 
 class Form1;
 class QButtonGroup;

@@ -1,8 +1,8 @@
 // The word game driven as a learner would: a whole game of seven puzzles through the
 // letter picker, the lists, the keyboard and the hints, to the end and the high score;
 // short words, a level without words, a word list the game cannot use.
-#include "app/Random.h"
 #include "app/basRegistry.h"
+#include "app/Random.h"
 #include "game/dlgHighScorerName.h"
 #include "game/frmAlphabets.h"
 #include "game/frmGame.h"
@@ -94,7 +94,8 @@ struct Session {
             else if (choice == QLatin1String("cancel"))
                 QTest::mouseClick(p->cmdCancel, Qt::LeftButton);
             else
-                QTest::mouseClick(p->cmdLetter[size_t(choice.at(0).unicode() - 'A')], Qt::LeftButton);
+                QTest::mouseClick(p->cmdLetter[size_t(choice.at(0).unicode() - 'A')],
+                                  Qt::LeftButton);
         });
         QTest::mouseClick(box(i), Qt::LeftButton);
     }
@@ -142,7 +143,8 @@ private slots:
         QCOMPARE(s.game->lblPuzzleNo->text(), QStringLiteral("#  1"));
         QCOMPARE(s.game->lblPrizeMoney->text(), QStringLiteral("Points for this Word: 150"));
         QCOMPARE(s.game->lblMeaning->text(), QStringLiteral("meaning of abate"));
-        QCOMPARE(s.game->lblExample->text(), QStringLiteral("They used *****  in a sentence about 1."));
+        QCOMPARE(s.game->lblExample->text(),
+                 QStringLiteral("They used *****  in a sentence about 1."));
         QCOMPARE(s.game->lblScore->text(), QStringLiteral("0"));
         QCOMPARE(s.game->lblCost->text(), QStringLiteral("10"));
         for (int i = 0; i < 15; ++i) {
@@ -166,7 +168,8 @@ private slots:
         QCOMPARE(s.box(0)->text(), QStringLiteral("Q"));
         QCOMPARE(s.game->boxText(0), QColor(0xff, 0, 0));
         QCOMPARE(s.game->boxBack(0), QColor(0, 0, 0));
-        QCOMPARE(s.game->lblGuess->text(), QStringLiteral("Wrong Guess. Take another guess or Click 'Show Correct'"));
+        QCOMPARE(s.game->lblGuess->text(),
+                 QStringLiteral("Wrong Guess. Take another guess or Click 'Show Correct'"));
         QCOMPARE(s.game->lblScore->text(), QStringLiteral("-3"));
         QVERIFY(s.game->Combo1[0]->isVisible());
 
@@ -209,10 +212,11 @@ private slots:
         // Solved with two helps: 150 points, the level stays.
         QCOMPARE(s.game->lblScore->text(), QStringLiteral(" 114"));
         QCOMPARE(s.game->lblDiffLevelMsg->text(),
-                 QStringLiteral("Based on your performance, the next puzzle will have difficulty level as: DIFFICULT"));
-        for (QWidget* shown : {(QWidget*)s.game->cmdNext, (QWidget*)s.game->imgCorrect,
-                               (QWidget*)s.game->cmdTalk, (QWidget*)s.game->lblDiffLevelMsg,
-                               (QWidget*)s.game->lblMean2})
+                 QStringLiteral("Based on your performance, the next puzzle will have difficulty "
+                                "level as: DIFFICULT"));
+        for (QWidget* shown :
+             {(QWidget*)s.game->cmdNext, (QWidget*)s.game->imgCorrect, (QWidget*)s.game->cmdTalk,
+              (QWidget*)s.game->lblDiffLevelMsg, (QWidget*)s.game->lblMean2})
             QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
         for (QWidget* hidden : {(QWidget*)s.game->lblMeaning, (QWidget*)s.game->lblExample,
                                 (QWidget*)s.game->frameHint, (QWidget*)s.game->lblPrizeMoney,
@@ -259,7 +263,8 @@ private slots:
         });
         s.click(s.game->cmdNext);
         QVERIFY(*named);
-        QCOMPARE(s.messages.texts(), (QStringList{"over: score:  1365", "You are the highest scorer!"}));
+        QCOMPARE(s.messages.texts(),
+                 (QStringList{"over: score:  1365", "You are the highest scorer!"}));
         QCOMPARE(s.messages.requests.first().icon, QMessageBox::NoIcon);
         QCOMPARE(s.messages.requests.first().title, QStringLiteral("Verbaloom!"));
         QCOMPARE(registry("hs1").toString(), QStringLiteral("1365"));
@@ -303,8 +308,8 @@ private slots:
         RegSetString(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hsName", "Zoe");
         RegSetString(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hs1", stored);
         Session s;
-        QCOMPARE(s.game->lblHighScore->isVisible(), stored == QLatin1String("1500") ||
-                                                        stored == QLatin1String("1499"));
+        QCOMPARE(s.game->lblHighScore->isVisible(),
+                 stored == QLatin1String("1500") || stored == QLatin1String("1499"));
         std::shared_ptr<bool> asked;
         for (int puzzle = 1; puzzle <= 7; ++puzzle) {
             s.typeTheRest(); // 150, then 225 six times

@@ -62,21 +62,42 @@ private slots:
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("blanks around: two blanks after") << "They used --- in a sentence." << "abase"
-                                                        << "They used *****  in a sentence.";
-        QTest::newRow("suffix") << "The storm ---d at dawn." << "abate" << "The storm *****  at dawn.";
-        QTest::newRow("long suffix, three hidden") << "He was ---ingly rude." << "abase"
-                                                  << "He was ***** ly rude.";
-        QTest::newRow("prefix and suffix") << "It was un---able now." << "x" << "It was ***** e now.";
-        QTest::newRow("four before, three hidden") << "abcd--- end" << "x" << "a*****  end";
-        QTest::newRow("at the very start") << "---ed by all." << "x" << "*****  by all.";
-        QTest::newRow("the whole text") << "---" << "x" << "***** ";
-        QTest::newRow("at the end, with a full stop") << "It was ---." << "x" << "It was ***** ";
-        QTest::newRow("only the first placeholder") << "--- and ---" << "x" << "*****  and ---";
-        QTest::newRow("no placeholder: the word itself") << "The storm abated; Abate it." << "abate"
+        QTest::newRow("blanks around: two blanks after") << "They used --- in a sentence."
+                                                         << "abase"
+                                                         << "They used *****  in a sentence.";
+        QTest::newRow("suffix") << "The storm ---d at dawn."
+                                << "abate"
+                                << "The storm *****  at dawn.";
+        QTest::newRow("long suffix, three hidden") << "He was ---ingly rude."
+                                                   << "abase"
+                                                   << "He was ***** ly rude.";
+        QTest::newRow("prefix and suffix") << "It was un---able now."
+                                           << "x"
+                                           << "It was ***** e now.";
+        QTest::newRow("four before, three hidden") << "abcd--- end"
+                                                   << "x"
+                                                   << "a*****  end";
+        QTest::newRow("at the very start") << "---ed by all."
+                                           << "x"
+                                           << "*****  by all.";
+        QTest::newRow("the whole text") << "---"
+                                        << "x"
+                                        << "***** ";
+        QTest::newRow("at the end, with a full stop") << "It was ---."
+                                                      << "x"
+                                                      << "It was ***** ";
+        QTest::newRow("only the first placeholder") << "--- and ---"
+                                                    << "x"
+                                                    << "*****  and ---";
+        QTest::newRow("no placeholder: the word itself") << "The storm abated; Abate it."
+                                                         << "abate"
                                                          << "The storm *****d; ***** it.";
-        QTest::newRow("no placeholder, no word") << "Nothing to hide." << "abase" << "Nothing to hide.";
-        QTest::newRow("empty") << "" << "abase" << "";
+        QTest::newRow("no placeholder, no word") << "Nothing to hide."
+                                                 << "abase"
+                                                 << "Nothing to hide.";
+        QTest::newRow("empty") << ""
+                               << "abase"
+                               << "";
     }
     void masking() {
         QFETCH(QString, example);
@@ -97,14 +118,14 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<QList<int>>("positions"); // first, second, third, random, last
         QTest::addColumn<QList<bool>>("offered");
-        QTest::newRow("one letter") << 1 << QList<int>{0, -1, -1, -1, 0}
-                                    << QList<bool>{true, false, false, false, true};
-        QTest::newRow("two letters") << 2 << QList<int>{0, 1, -1, -1, 1}
-                                     << QList<bool>{true, true, false, false, true};
-        QTest::newRow("three letters") << 3 << QList<int>{0, 1, 2, -1, 2}
-                                       << QList<bool>{true, true, true, true, true};
-        QTest::newRow("fifteen letters") << 15 << QList<int>{0, 1, 2, -1, 14}
-                                         << QList<bool>{true, true, true, true, true};
+        QTest::newRow("one letter")
+            << 1 << QList<int>{0, -1, -1, -1, 0} << QList<bool>{true, false, false, false, true};
+        QTest::newRow("two letters")
+            << 2 << QList<int>{0, 1, -1, -1, 1} << QList<bool>{true, true, false, false, true};
+        QTest::newRow("three letters")
+            << 3 << QList<int>{0, 1, 2, -1, 2} << QList<bool>{true, true, true, true, true};
+        QTest::newRow("fifteen letters")
+            << 15 << QList<int>{0, 1, 2, -1, 14} << QList<bool>{true, true, true, true, true};
     }
     void hints() {
         QFETCH(int, length);
@@ -140,12 +161,16 @@ private slots:
         QTest::addColumn<QList<bool>>("open");
         QTest::addColumn<double>("r");
         QTest::addColumn<int>("position");
-        QTest::newRow("three letters: always the third") << QList<bool>{true, true, true} << 0.0 << 2;
+        QTest::newRow("three letters: always the third")
+            << QList<bool>{true, true, true} << 0.0 << 2;
         QTest::newRow("three letters, top draw") << QList<bool>{true, true, true} << 0.9999 << 2;
         QTest::newRow("two letters: none") << QList<bool>{true, true} << 0.5 << -1;
-        QTest::newRow("third on solved: none") << QList<bool>{true, true, false, false} << 0.0 << -1;
-        QTest::newRow("skips solved, low") << QList<bool>{false, false, true, false, true} << 0.0 << 2;
-        QTest::newRow("skips solved, high") << QList<bool>{false, false, true, false, true} << 0.6 << 4;
+        QTest::newRow("third on solved: none")
+            << QList<bool>{true, true, false, false} << 0.0 << -1;
+        QTest::newRow("skips solved, low")
+            << QList<bool>{false, false, true, false, true} << 0.0 << 2;
+        QTest::newRow("skips solved, high")
+            << QList<bool>{false, false, true, false, true} << 0.6 << 4;
         QTest::newRow("never the first two") << QList<bool>{true, true, false, true} << 0.0 << 3;
     }
     void randomLetter() {
@@ -178,12 +203,15 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<QString>("prize");
         QTest::addColumn<QString>("message");
-        QTest::newRow("easy") << 0 << 100 << "Points for this Word: 100"
-                              << "Based on your performance, the next puzzle will have difficulty level as: EASY";
+        QTest::newRow("easy")
+            << 0 << 100 << "Points for this Word: 100"
+            << "Based on your performance, the next puzzle will have difficulty level as: EASY";
         QTest::newRow("difficult") << 1 << 150 << "Points for this Word: 150"
-                                   << "Based on your performance, the next puzzle will have difficulty level as: DIFFICULT";
+                                   << "Based on your performance, the next puzzle will have "
+                                      "difficulty level as: DIFFICULT";
         QTest::newRow("very difficult") << 2 << 225 << "Points for this Word: 225"
-                                        << "Based on your performance, the next puzzle will have difficulty level as: VERY DIFFICULT";
+                                        << "Based on your performance, the next puzzle will have "
+                                           "difficulty level as: VERY DIFFICULT";
     }
     void levels() {
         QFETCH(int, level);
@@ -298,8 +326,8 @@ private slots:
         }
         QCOMPARE(GameScoring::HighScore::beats(score), beats);
         // The line is shown only for a stored number.
-        const bool number = stored != QLatin1String("<none>") &&
-                            GameScoring::HighScore::parse(stored).has_value();
+        const bool number =
+            stored != QLatin1String("<none>") && GameScoring::HighScore::parse(stored).has_value();
         QCOMPARE(GameScoring::HighScore::line().has_value(), number);
     }
 
@@ -307,8 +335,10 @@ private slots:
         using namespace basRegistry;
         QVERIFY(!GameScoring::HighScore::line());
         GameScoring::HighScore::store(450, QStringLiteral("  Anna Lee "));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hs1").toString(), QStringLiteral("450"));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hsName").toString(), QStringLiteral("Anna Lee"));
+        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hs1").toString(),
+                 QStringLiteral("450"));
+        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hsName").toString(),
+                 QStringLiteral("Anna Lee"));
         QCOMPARE(GameScoring::HighScore::line().value_or(QString()),
                  QStringLiteral("Highest Score:      ANNA LEE   450 "));
         QVERIFY(!GameScoring::HighScore::beats(450));
@@ -373,9 +403,12 @@ private slots:
         QCOMPARE(pool.count(0), 2);
         QCOMPARE(pool.count(1), 1);
         QCOMPARE(pool.count(2), 1);
-        QCOMPARE(rs->valueAt(pool.pick(1, 0.0)->position, "name").toString(), QStringLiteral("obdurate"));
-        QCOMPARE(rs->valueAt(pool.pick(2, 0.0)->position, "name").toString(), QStringLiteral("abstruse"));
-        QCOMPARE(rs->valueAt(pool.pick(0, 0.99)->position, "name").toString(), QStringLiteral("venal"));
+        QCOMPARE(rs->valueAt(pool.pick(1, 0.0)->position, "name").toString(),
+                 QStringLiteral("obdurate"));
+        QCOMPARE(rs->valueAt(pool.pick(2, 0.0)->position, "name").toString(),
+                 QStringLiteral("abstruse"));
+        QCOMPARE(rs->valueAt(pool.pick(0, 0.99)->position, "name").toString(),
+                 QStringLiteral("venal"));
     }
 };
 

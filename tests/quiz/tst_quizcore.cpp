@@ -47,18 +47,23 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: no message at all
         QTest::newRow("nothing verified") << 0 << 0 << "";
         QTest::newRow("3 of 4") << 3 << 4 << "Accuracy: 75%. Good. You can do much better";
-        QTest::newRow("2 of 3 is cut to 66") << 2 << 3 << "Accuracy: 66%. Good. You can do much better";
+        QTest::newRow("2 of 3 is cut to 66")
+            << 2 << 3 << "Accuracy: 66%. Good. You can do much better";
         QTest::newRow("0 of 5") << 0 << 5 << "Accuracy: 0%. You need practice";
         QTest::newRow("54") << 54 << 100 << "Accuracy: 54%. You need practice";
         QTest::newRow("55") << 55 << 100 << "Accuracy: 55%. Good. You can do much better";
         QTest::newRow("79") << 79 << 100 << "Accuracy: 79%. Good. You can do much better";
-        QTest::newRow("80") << 80 << 100 << "Accuracy: 80%. Very good. You are only a few practices away.";
-        QTest::newRow("89") << 89 << 100 << "Accuracy: 89%. Very good. You are only a few practices away.";
+        QTest::newRow("80") << 80 << 100
+                            << "Accuracy: 80%. Very good. You are only a few practices away.";
+        QTest::newRow("89") << 89 << 100
+                            << "Accuracy: 89%. Very good. You are only a few practices away.";
         QTest::newRow("90") << 9 << 10 << "Accuracy: 90%. Excellent. You are going too good.";
         QTest::newRow("99") << 99 << 100 << "Accuracy: 99%. Excellent. You are going too good.";
-        QTest::newRow("199 of 200 is 99, not 100") << 199 << 200 << "Accuracy: 99%. Excellent. You are going too good.";
+        QTest::newRow("199 of 200 is 99, not 100")
+            << 199 << 200 << "Accuracy: 99%. Excellent. You are going too good.";
         QTest::newRow("100") << 100 << 100 << "Accuracy: 100%. Splendid! ";
-        QTest::newRow("29, which doubles cut to 28") << 29 << 100 << "Accuracy: 29%. You need practice";
+        QTest::newRow("29, which doubles cut to 28")
+            << 29 << 100 << "Accuracy: 29%. You need practice";
     }
     void gradeMessage() {
         QFETCH(int, correct);
@@ -152,9 +157,11 @@ private slots:
         QTest::newRow("plenty") << QStringList{"a", "b", "c", "d", "e", "f"} << "a" << 3;
         QTest::newRow("a single word") << QStringList{"a"} << "a" << 0;
         QTest::newRow("all share one meaning") << QStringList{"a", "a", "a", "a", "a"} << "a" << 0;
-        QTest::newRow("one other meaning, many rows") << QStringList{"a", "b", "a", "b", "b"} << "a" << 1;
-        QTest::newRow("two others, a crowd of the right one")
-            << (QStringList(500, "a") << "b" << "c") << "a" << 2;
+        QTest::newRow("one other meaning, many rows")
+            << QStringList{"a", "b", "a", "b", "b"} << "a" << 1;
+        QTest::newRow("two others, a crowd of the right one") << (QStringList(500, "a") << "b"
+                                                                                        << "c")
+                                                              << "a" << 2;
         QTest::newRow("same letters, other case") << QStringList{"a", "A"} << "a" << 1;
     }
     void wrongMeanings() {
@@ -163,12 +170,15 @@ private slots:
         QFETCH(int, expected);
         for (double r : {0.0, 0.5, 0.99999}) {
             SequenceRandom random({r});
-            const QStringList wrong = QuizEngine::wrongMeanings(correct, 3, rowsOf(meanings), random);
-            QCOMPARE(wrong.size(), expected);
-            QVERIFY(!wrong.contains(correct));
-            QCOMPARE(QSet<QString>(wrong.begin(), wrong.end()).size(), wrong.size());
-            for (const QString& m : wrong)
-                QVERIFY(meanings.contains(m));
+            const auto wrong = QuizEngine::wrongMeanings(correct, 3, rowsOf(meanings), random);
+            QCOMPARE(int(wrong.size()), expected);
+            QSet<QString> distinct;
+            for (const QuizEngine::WrongMeaning& w : wrong) {
+                QVERIFY(w.meaning != correct);
+                QCOMPARE(meanings.at(w.position - 1), w.meaning); // from the row it names
+                distinct.insert(w.meaning);
+            }
+            QCOMPARE(int(distinct.size()), expected);
         }
     }
 
@@ -181,10 +191,10 @@ private slots:
         const QuizEngine::MeaningRows rows = QuizEngine::meaningRows(*rs);
         QCOMPARE(rows.count, 3);
         QCOMPARE(rows.meaningAt(2), QStringLiteral("meaning of abstruse"));
-        QCOMPARE(rows.allMeanings(), (QStringList{"meaning of abate", "meaning of abstruse",
-                                                  "meaning of obdurate"}));
+        QCOMPARE(rows.allMeanings(),
+                 (QStringList{"meaning of abate", "meaning of abstruse", "meaning of obdurate"}));
         SequenceRandom random({0.0});
-        QCOMPARE(QuizEngine::wrongMeanings("meaning of abate", 3, rows, random).size(), 2);
+        QCOMPARE(QuizEngine::wrongMeanings("meaning of abate", 3, rows, random).size(), size_t(2));
     }
 };
 
