@@ -542,7 +542,6 @@ void Form1::revise() {
     }
     selection_.selectionChanging = false;
 }
-
 void Form1::openQuiz() {
     if (!quiz_) {
         setEnabled(false);
