@@ -3,6 +3,7 @@
 #include "app/Random.h"
 #include "data/Recordset.h"
 #include "quiz/frmtest.h"
+#include "selection/frmFilterbox.h"
 #include "study/Form1.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTimer>
 #include <QtTest>
@@ -201,9 +203,30 @@ private slots:
         QVERIFY(s.quiz->lblhint->isHidden()); // left as it was
         s.answer(s.rightOption());
         QCOMPARE(s.quiz->Label3->text(), QStringLiteral("8 / 9 : 88%"));
-        closeNextModal();
+
+        // "Refine Selection" to the difficult words: a pass of two.
+        bool refined = false;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<frmFilterbox*>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            QCOMPARE(w->parentWidget(), s.quiz.data());
+            w->Option1[0]->click(); // Difficult Words
+            QTest::mouseClick(w->cmdClose, Qt::LeftButton);
+            refined = true;
+        });
         QTest::mouseClick(s.quiz->speButton[1], Qt::LeftButton);
-        QCOMPARE(s.quiz->pass().askedCount(), 1);
+        QVERIFY(refined);
+        QCOMPARE(s.quiz->lblPocket->text(), QStringLiteral("2"));
+        QSet<QString> difficult{s.quiz->Label1->text()};
+        s.answer(s.rightOption());
+        s.next();
+        difficult.insert(s.quiz->Label1->text());
+        QCOMPARE(difficult, (QSet<QString>{"abate", "obdurate"}));
+        s.messages.clear();
+        s.answer(s.rightOption());
+        s.next();
+        QCOMPARE(s.messages.requests.size(), 1);
+        QCOMPARE(s.quiz->Label3->text(), QStringLiteral("10 / 11 : 90%"));
     }
 
     void theHintCoverShowsTheUsage() {
