@@ -314,6 +314,8 @@ QComboBox { padding: 1px 2px; }
 QPushButton#cmdNext { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
 )"));
 
+    for (QPushButton* b : {cmdNext, cmdNewGame, cmdExitGame, cmdTalk})
+        b->installEventFilter(this); // Enter presses them, as in a dialog
     connect(cmdNext, &QPushButton::clicked, this, &frmGame::cmdNext_Click);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmGame::cmdNewGame_Click);
     connect(cmdExitGame, &QPushButton::clicked, this, &frmGame::cmdExitGame_Click);
@@ -494,6 +496,9 @@ void frmGame::lblWordLetter_Click(int index) {
     }
     picker.move(at);
     picker.exec();
+    // Back to the box, so that typing goes on where the learner was.
+    activateWindow();
+    box->setFocus();
     boxBack_[size_t(index)] = BoxBack;
     paintBox(index);
     setBoxText(index, frmAlphabets::pickedLetter);
@@ -731,6 +736,10 @@ bool frmGame::eventFilter(QObject* watched, QEvent* event) {
             }
         } else if (activate && watched->property("hint").toBool()) {
             activateHint(watched);
+            return true;
+        } else if (auto* button = qobject_cast<QPushButton*>(watched);
+                   button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            button->click();
             return true;
         }
     }

@@ -287,8 +287,6 @@ QPushButton#verifyButton:disabled { background: #c9d7dc; color: #f4f7f8; border-
         });
     connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
             &frmtest::lblhint_Click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
 
     resize(780, 600);
     setMinimumSize(640, 540);

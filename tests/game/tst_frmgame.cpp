@@ -294,6 +294,30 @@ private slots:
         QTRY_VERIFY(!s.game);
     }
 
+    void theKeyboardPlaysAPuzzle() {
+        Session s;
+        s.game->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.game));
+        QCOMPARE(QApplication::focusWidget(), s.box(0));
+        // Space opens the picker on the box in focus; its letter keys pick.
+        whenModal<frmAlphabets>([](frmAlphabets* p) { QTest::keyClick(p, Qt::Key_A); });
+        QTest::keyClick(s.box(0), Qt::Key_Space);
+        QCOMPARE(s.box(0)->text(), QStringLiteral("A"));
+        QTRY_COMPARE(QApplication::focusWidget(), s.box(0)); // back once the picker is gone
+        QTest::keyClick(s.box(0), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), s.box(1));
+        // Each right letter moves on to the next open box.
+        for (char letter : {'b', 'a', 't'})
+            QTest::keyClick(QApplication::focusWidget(), letter);
+        QCOMPARE(QApplication::focusWidget(), s.box(4));
+        QTest::keyClick(s.game, Qt::Key_5, Qt::AltModifier); // "Last Letter"
+        QVERIFY(s.game->cmdNext->isVisible());
+        QCOMPARE(s.game->lblScore->text(), QStringLiteral(" 140"));
+        QCOMPARE(QApplication::focusWidget(), s.game->cmdNext);
+        QTest::keyClick(s.game->cmdNext, Qt::Key_Return);
+        QCOMPARE(s.game->lblPuzzleNo->text(), QStringLiteral("#  2"));
+    }
+
     void theHighScoreIsBeatenOnlyByMore_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("beaten");
