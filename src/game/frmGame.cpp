@@ -82,6 +82,11 @@ QPixmap tickPicture() {
     });
 }
 
+void setShown(std::initializer_list<QWidget*> widgets, bool shown) {
+    for (QWidget* w : widgets)
+        w->setVisible(shown);
+}
+
 } // namespace
 
 frmGame::frmGame(Form1* main, QWidget* parent) : QWidget(parent, Qt::Window), main_(main) {
@@ -437,14 +442,8 @@ bool frmGame::nextpuzzle() {
     for (Hint h : {Hint::Third, Hint::Random})
         hintLabel(h)->setVisible(WordPuzzle::offeredAtStart(h, wordLength));
 
-    for (QWidget* w : {static_cast<QWidget*>(cmdNext), static_cast<QWidget*>(imgCorrect),
-                       static_cast<QWidget*>(cmdTalk), static_cast<QWidget*>(lblDiffLevelMsg),
-                       static_cast<QWidget*>(lblMean2)})
-        w->hide();
-    for (QWidget* w : {static_cast<QWidget*>(lblMeaning), static_cast<QWidget*>(Picture2),
-                       static_cast<QWidget*>(lblExample), static_cast<QWidget*>(Picture3),
-                       static_cast<QWidget*>(lblPrizeMoney), static_cast<QWidget*>(lblClickBoxMsg)})
-        w->show();
+    setShown({cmdNext, imgCorrect, cmdTalk, lblDiffLevelMsg, lblMean2}, false);
+    setShown({lblMeaning, Picture2, lblExample, Picture3, lblPrizeMoney, lblClickBoxMsg}, true);
     lblGuess->clear();
     lblPuzzleNo->setText(QStringLiteral("# ") + GameScoring::withSignPosition(puzzleNumber));
     lblMeaning->setText(main_->Text2->toPlainText());
@@ -556,14 +555,8 @@ void frmGame::solved() {
     lblGuess->hide();
     ++puzzleNumber;
     lblHint3->hide();
-    for (QWidget* w : {static_cast<QWidget*>(cmdNext), static_cast<QWidget*>(imgCorrect),
-                       static_cast<QWidget*>(cmdTalk), static_cast<QWidget*>(lblDiffLevelMsg),
-                       static_cast<QWidget*>(lblMean2)})
-        w->show();
-    for (QWidget* w : {static_cast<QWidget*>(lblMeaning), static_cast<QWidget*>(Picture2),
-                       static_cast<QWidget*>(lblExample), static_cast<QWidget*>(Picture3),
-                       static_cast<QWidget*>(lblPrizeMoney), static_cast<QWidget*>(frameHint)})
-        w->hide();
+    setShown({cmdNext, imgCorrect, cmdTalk, lblDiffLevelMsg, lblMean2}, true);
+    setShown({lblMeaning, Picture2, lblExample, Picture3, lblPrizeMoney, frameHint}, false);
     cmdNext->setFocus();
 }
 
@@ -722,8 +715,14 @@ bool frmGame::eventFilter(QObject* watched, QEvent* event) {
                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
                 // A typed letter works as the picker's letter does.
                 setBoxText(index, typed);
-                if (puzzleActive && !isOpen(index))
-                    focusBox(index, 1);
+                if (puzzleActive && !isOpen(index)) {
+                    // On to the next letter still open, from the start again if need be.
+                    for (int k = 1; k < wordLength; ++k)
+                        if (isOpen((index + k) % wordLength)) {
+                            lblWordLetter[size_t((index + k) % wordLength)]->setFocus();
+                            break;
+                        }
+                }
                 return true;
             }
             if (activate || key->key() == Qt::Key_Down) {
