@@ -106,14 +106,6 @@ private slots:
         QCOMPARE(WordPuzzle::maskExample(example, word), shown);
     }
 
-    void letters() {
-        QVERIFY(WordPuzzle::sameLetter("Q", "q"));
-        QVERIFY(WordPuzzle::sameLetter("q", "q"));
-        QVERIFY(!WordPuzzle::sameLetter("P", "q"));
-        QVERIFY(!WordPuzzle::sameLetter("", "q"));
-        QVERIFY(!WordPuzzle::sameLetter("", ""));
-    }
-
     void hints_data() {
         QTest::addColumn<int>("length");
         QTest::addColumn<QList<int>>("positions"); // first, second, third, random, last

@@ -91,21 +91,6 @@ private slots:
         QCOMPARE(QuizEngine::difficultyText(difficult, veryDifficult), text);
     }
 
-    void correctIndexSpreadsOverFour_data() {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("index");
-        QTest::newRow("0") << 0.0 << 0;
-        QTest::newRow("just under a quarter") << 0.2499 << 0;
-        QTest::newRow("a quarter") << 0.25 << 1;
-        QTest::newRow("a half") << 0.5 << 2;
-        QTest::newRow("top") << 0.99999 << 3;
-    }
-    void correctIndexSpreadsOverFour() {
-        QFETCH(double, r);
-        QFETCH(int, index);
-        QCOMPARE(QuizEngine::correctIndex(r), index);
-    }
-
     void aPassAsksEveryPositionOnce_data() {
         QTest::addColumn<int>("words");
         QTest::addColumn<double>("r"); // negative: a seeded generator
