@@ -449,6 +449,7 @@ bool frmGame::nextpuzzle() {
     lblMeaning->setText(main_->Text2->toPlainText());
     lblMean2->setText(lblMeaning->text());
     lblExample->setText(WordPuzzle::maskExample(main_->Text3->toPlainText(), word));
+    Picture3->setVisible(!lblExample->text().isEmpty()); // no usage, no empty speech bubble
     return false;
 }
 
