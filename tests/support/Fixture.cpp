@@ -1,7 +1,11 @@
 #include "Fixture.h"
 
+#include "app/basRegistry.h"
+
+#include <cstdlib>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -133,9 +137,38 @@ QString FixtureDb::dump() const {
     return lines.join(u'\n');
 }
 
+namespace {
+QStringList& testFolders() {
+    static QStringList folders;
+    return folders;
+}
+void removeTestFolders() {
+    for (const QString& folder : testFolders())
+        QDir(folder).removeRecursively();
+}
+} // namespace
+
 void useTestSettings() {
     if (QCoreApplication::applicationName().isEmpty() ||
         QCoreApplication::applicationName() != QLatin1String("verbaloom"))
         QCoreApplication::setApplicationName(QStringLiteral("verbaloom"));
-    QStandardPaths::setTestModeEnabled(true);
+    static const bool isolated = [] {
+        // Test programs run side by side: each keeps its settings in a folder of its own,
+        // so that one test clearing its settings never changes what another one reads.
+        QCoreApplication::setOrganizationName(
+            QStringLiteral("verbaloom-test-%1").arg(QCoreApplication::applicationPid()));
+        QStandardPaths::setTestModeEnabled(true);
+        for (auto location : {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation,
+                              QStandardPaths::CacheLocation}) {
+            const QFileInfo org(QFileInfo(QStandardPaths::writableLocation(location)).path());
+            if (org.fileName() == QCoreApplication::organizationName()) // never a shared one
+                testFolders() << org.filePath();
+        }
+        std::atexit(removeTestFolders);
+        return true;
+    }();
+    Q_UNUSED(isolated);
+    // Window tests start without the modal tip of the day; tests of the tip clear this.
+    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
+                             AppSettings::ShowTipsKey, QStringLiteral("0"));
 }

@@ -39,5 +39,7 @@ private:
     QString previousDir_;
 };
 
-// Makes QStandardPaths point into a test area, so settings never touch the real ones.
+// Makes QStandardPaths point into a test area of this test program's own, so settings never
+// touch the real ones nor another test's, and stores "Show Tips at Startup" as "0", so that
+// a window test's start-up shows no modal tip window unless the test removes it.
 void useTestSettings();
