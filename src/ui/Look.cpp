@@ -3,7 +3,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <QWidget>
+
+// The program's own icon is compiled in, so every window shows it wherever the program runs.
+static void initIconResources() {
+    Q_INIT_RESOURCE(verbaloom);
+}
 
 namespace Look {
 
@@ -57,21 +63,8 @@ void paintIcon(QPainter& p, Icon which) {
         p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case Icon::App: {
-        // A book whose pages are woven threads.
-        p.setBrush(kTeal);
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(3, 5, 26, 22), 3, 3);
-        p.setBrush(QColor(0xfb, 0xf7, 0xee));
-        p.drawRect(QRectF(6, 8, 9, 16));
-        p.drawRect(QRectF(17, 8, 9, 16));
-        p.setPen(QPen(kAmber, 1.6));
-        for (int y = 11; y <= 21; y += 5) {
-            p.drawLine(QPointF(7, y), QPointF(14, y));
-            p.drawLine(QPointF(18, y), QPointF(25, y));
-        }
-        break;
-    }
+    case Icon::App:
+        break; // drawn from its SVG, see icon()
     case Icon::Select:
         p.drawRoundedRect(QRectF(5, 4, 22, 24), 3, 3);
         for (int y = 10; y <= 22; y += 6) {
@@ -177,7 +170,27 @@ QString themeName(Icon which) {
 
 } // namespace
 
+QPixmap appPicture(int size) {
+    static const bool loaded = [] {
+        initIconResources();
+        return true;
+    }();
+    Q_UNUSED(loaded);
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QSvgRenderer svg(QStringLiteral(":/icons/verbaloom.svg"));
+    QPainter p(&pm);
+    svg.render(&p, QRectF(0, 0, size, size));
+    return pm;
+}
+
 QIcon icon(Icon which) {
+    if (which == Icon::App) {
+        QIcon app;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            app.addPixmap(appPicture(size));
+        return app;
+    }
     QIcon drawn;
     for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pm(size, size);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -30,6 +31,8 @@ enum class Icon {
 };
 // From the desktop's icon theme where it has one, else drawn here.
 QIcon icon(Icon which);
+// Verbaloom's own picture (share/icons/verbaloom.svg) at the given size in pixels.
+QPixmap appPicture(int size);
 
 QString styleSheet();
 
