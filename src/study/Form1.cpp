@@ -1,6 +1,8 @@
 #include "Form1.h"
 
 #include "app/basRegistry.h"
+#include "app/ProgramFolder.h"
+#include "app/ProgramLauncher.h"
 #include "app/Random.h"
 #include "app/StartModule.h"
 #include "data/Database.h"
@@ -9,8 +11,12 @@
 #include "data/Recordset.h"
 #include "data/Speech.h"
 #include "game/frmGame.h"
+#include "maintenance/frmAbout.h"
+#include "maintenance/frmAddWord.h"
 #include "maintenance/frmEdit.h"
 #include "maintenance/frmMisc.h"
+#include "maintenance/frmTip.h"
+#include "maintenance/TourLaunch.h"
 #include "quiz/frmtest.h"
 #include "selection/frmFilterbox.h"
 #include "selection/frmIS.h"
@@ -568,10 +574,26 @@ void Form1::openGame() {
     }
 }
 
-void Form1::addword_Click() {}
-void Form1::Tutorial_Click() {}
-void Form1::vlguide_Click() {}
-void Form1::about_Click() {}
+void Form1::addword_Click() {
+    frmAddWord::open(this);
+}
+
+void Form1::Tutorial_Click() {
+    // Started and left to itself; the main window stays in use meanwhile.
+    const QString folder = ProgramFolder::path();
+    const TourLaunch::Outcome outcome = TourLaunch::start(ProgramLauncher::global(), folder);
+    if (outcome != TourLaunch::Outcome::Started)
+        MessageBox::info(this, TourLaunch::message(outcome, folder));
+}
+
+void Form1::vlguide_Click() {
+    tryStep([&] { showTipOfTheDay(); });
+}
+
+void Form1::about_Click() {
+    frmAbout window(this);
+    window.exec();
+}
 
 Recordset* Form1::recordset() const {
     return Adodc1->recordset().get();
@@ -600,7 +622,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::showTipOfTheDay() {
-    // The tips window joins with the help windows.
+    frmTip tip(this);
+    tip.exec();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,287 @@
+// The rules behind the add-word, tips and about windows and the tour launch: the new row,
+// the word-list draw, the tips file, the version text, the licences and the launch outcomes.
+#include "app/ProgramLauncher.h"
+#include "app/Random.h"
+#include "maintenance/AboutText.h"
+#include "maintenance/NewWord.h"
+#include "maintenance/TipsOfTheDay.h"
+#include "maintenance/TourLaunch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TipsOfTheDay::Tip)
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class RecordingLauncher : public ProgramLauncher {
+public:
+    explicit RecordingLauncher(bool succeeds) : succeeds_(succeeds) {}
+    bool startDetached(const QString& program, const QStringList&,
+                       const QString& workingDirectory) override {
+        started << program;
+        lastFolder = workingDirectory;
+        return succeeds_;
+    }
+    QStringList started;
+    QString lastFolder;
+
+private:
+    bool succeeds_;
+};
+
+} // namespace
+
+class TestMaintenanceCore : public QObject {
+    Q_OBJECT
+private slots:
+    // ---- add word ----
+
+    void theNewRowForEachDifficulty_data() {
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<bool>("bookmark");
+        QTest::addColumn<bool>("doublebm");
+        QTest::newRow("Easy") << int(NewWord::Easy) << false << false;
+        QTest::newRow("Difficult") << int(NewWord::Difficult) << true << false;
+        QTest::newRow("Very Difficult") << int(NewWord::VeryDifficult) << true << true;
+    }
+    void theNewRowForEachDifficulty() {
+        QFETCH(int, difficulty);
+        QFETCH(bool, bookmark);
+        QFETCH(bool, doublebm);
+        const QVariantMap row =
+            NewWord::row(QStringLiteral("  quixotic\t"), QStringLiteral(" idealistic "), QString(),
+                         NewWord::Difficulty(difficulty), 0.75);
+        QCOMPARE(row.value("name").toString(), QStringLiteral("quixotic"));
+        QCOMPARE(row.value("meaning").toString(), QStringLiteral(" idealistic "));
+        QCOMPARE(row.value("example").toString(), QString());
+        QCOMPARE(row.value("bookmark").toBool(), bookmark);
+        QCOMPARE(row.value("doublebm").toBool(), doublebm);
+        QCOMPARE(row.value("groupid").toInt(), 52);
+        // Study columns keep the table's defaults.
+        QCOMPARE(QSet<QString>(row.keyBegin(), row.keyEnd()),
+                 (QSet<QString>{"name", "meaning", "example", "bookmark", "doublebm", "groupid"}));
+    }
+
+    void theWordListDraw_data() {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("list");
+        QTest::newRow("0") << 0.0 << 51;
+        QTest::newRow("just below half") << 0.4999999 << 51;
+        QTest::newRow("half") << 0.5 << 52;
+        QTest::newRow("top of the range") << 0.999999999999 << 52;
+    }
+    void theWordListDraw() {
+        QFETCH(double, r);
+        QFETCH(int, list);
+        QCOMPARE(NewWord::wordList(r), list);
+    }
+
+    void theDrawIsOnly51Or52AboutHalfEach() {
+        SeededRandom random(20260101);
+        int counts[2] = {0, 0};
+        const int draws = 20000;
+        for (int i = 0; i < draws; ++i) {
+            const int list = NewWord::wordList(random.uniform());
+            QVERIFY2(list == 51 || list == 52, qPrintable(QString::number(list)));
+            ++counts[list - 51];
+        }
+        QVERIFY2(counts[0] > draws * 0.47 && counts[0] < draws * 0.53,
+                 qPrintable(QString::number(counts[0])));
+    }
+
+    void theErrorText_data() {
+        QTest::addColumn<qint64>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("positive") << qint64(3045)
+                                  << "Error:  3045. Could not use 'dbnk.db'; file already in use.";
+        QTest::newRow("zero") << qint64(0)
+                              << "Error:  0. Could not use 'dbnk.db'; file already in use.";
+        QTest::newRow("negative")
+            << qint64(-2147217900)
+            << "Error: -2147217900. Could not use 'dbnk.db'; file already in use.";
+    }
+    void theErrorText() {
+        QFETCH(qint64, number);
+        QFETCH(QString, text);
+        QCOMPARE(NewWord::errorText(number, "Could not use 'dbnk.db'; file already in use."), text);
+    }
+
+    void theWordIsStoredTrimmed() {
+        QCOMPARE(NewWord::storedName(QStringLiteral("abase ")), QStringLiteral("abase"));
+        QCOMPARE(NewWord::storedName(QStringLiteral(" \t ")), QString());
+        QCOMPARE(NewWord::storedName(QStringLiteral(" ad hoc ")), QStringLiteral("ad hoc"));
+    }
+
+    // ---- tips ----
+
+    void theTipSplit_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<TipsOfTheDay::Tip>("tip");
+        QTest::newRow("one marker") << "What is a bag?<newline>The words you study."
+                                    << TipsOfTheDay::Tip{"What is a bag?", "The words you study."};
+        QTest::newRow("two markers")
+            << "Q<newline>first<newline>second" << TipsOfTheDay::Tip{"Q", "first<newline>second"};
+        QTest::newRow("none") << "Just a hint." << TipsOfTheDay::Tip{"", "Just a hint."};
+        QTest::newRow("empty line") << "" << TipsOfTheDay::Tip{"", ""};
+        QTest::newRow("marker first")
+            << "<newline>answer only" << TipsOfTheDay::Tip{"", "answer only"};
+        QTest::newRow("marker last")
+            << "question only<newline>" << TipsOfTheDay::Tip{"question only", ""};
+        QTest::newRow("other case is no marker")
+            << "Q<NEWLINE>A" << TipsOfTheDay::Tip{"", "Q<NEWLINE>A"};
+        QTest::newRow("blanks kept") << " Q <newline> A " << TipsOfTheDay::Tip{" Q ", " A "};
+    }
+    void theTipSplit() {
+        QFETCH(QString, line);
+        QFETCH(TipsOfTheDay::Tip, tip);
+        QCOMPARE(TipsOfTheDay::split(line), tip);
+    }
+
+    void thePickCoversEveryTipEvenly() {
+        const int count = 7;
+        const int steps = 7000;
+        QList<int> seen(count + 1, 0);
+        for (int i = 0; i < steps; ++i) {
+            const int n = TipsOfTheDay::pick(double(i) / steps, count);
+            QVERIFY(n >= 1 && n <= count);
+            ++seen[n];
+        }
+        for (int n = 1; n <= count; ++n)
+            QCOMPARE(seen[n], steps / count);
+        QCOMPARE(TipsOfTheDay::pick(0.0, 1), 1);
+        QCOMPARE(TipsOfTheDay::pick(0.999999999, 1), 1);
+        QCOMPARE(TipsOfTheDay::pick(0.999999999, 3), 3);
+        QCOMPARE(TipsOfTheDay::pick(0.5, 0), 1);
+    }
+
+    void readingTheTipsFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("A<newline>a\r\nB<newline>b\r\n")
+                               << QStringList{"A<newline>a", "B<newline>b"};
+        QTest::newRow("LF, no final break")
+            << QByteArray("A<newline>a\nB<newline>b") << QStringList{"A<newline>a", "B<newline>b"};
+        QTest::newRow("empty lines count")
+            << QByteArray("A\r\n\r\nB\r\n") << QStringList{"A", "", "B"};
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfna\xc3\xafve<newline>x\r\n")
+                                        << QStringList{QStringLiteral("na\u00efve<newline>x")};
+        QTest::newRow("Latin-1") << QByteArray("caf\xe9<newline>coffee\r\n")
+                                 << QStringList{QStringLiteral("caf\u00e9<newline>coffee")};
+    }
+    void readingTheTipsFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(TipsOfTheDay::FileName);
+        writeFile(path, bytes);
+        const auto read = TipsOfTheDay::read(path);
+        QVERIFY(read);
+        QCOMPARE(*read, lines);
+    }
+
+    void noTipsToRead() {
+        QTemporaryDir dir;
+        QVERIFY(!TipsOfTheDay::read(QString()));
+        QVERIFY(!TipsOfTheDay::read(dir.filePath("TIPOFDAY.TXT")));
+        writeFile(dir.filePath("empty/TIPOFDAY.TXT"), QByteArray());
+        QVERIFY(!TipsOfTheDay::read(dir.filePath("empty/TIPOFDAY.TXT")));
+        // A folder of that name exists but cannot be read as a file.
+        QVERIFY(QDir(dir.path()).mkpath("folder/TIPOFDAY.TXT"));
+        QVERIFY(!TipsOfTheDay::read(dir.filePath("folder/TIPOFDAY.TXT")));
+    }
+
+    void theMissingFileText() {
+        QCOMPARE(TipsOfTheDay::missingFileText(),
+                 QStringLiteral("That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text "
+                                "file named TIPOFDAY.TXT using NotePad with 1 tip per line. Then "
+                                "place it in the same directory as the application. "));
+    }
+
+    // ---- about ----
+
+    void theVersionText_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2.5.5") << 2 << 5 << 5 << "Version  2. 5. 5";
+        QTest::newRow("two digits") << 10 << 12 << 0 << "Version  10. 12. 0";
+        QTest::newRow("negative") << 3 << -1 << 7 << "Version  3.-1. 7";
+    }
+    void theVersionText() {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, text);
+        QCOMPARE(AboutText::versionText(major, minor, revision), text);
+    }
+
+    void thisBuildsVersion() {
+        QCOMPARE(AboutText::programVersionText(), QStringLiteral("Version  2. 5. 5"));
+    }
+
+    void theLicencesComeInFull() {
+        QTemporaryDir dir;
+        const QString notices = dir.filePath("notices");
+        QByteArray wordnet("WordNet Release 3.0\r\n\r\nThis software and database is being "
+                           "provided to you, the LICENSEE...\r\n");
+        wordnet += QByteArray(20000, 'x'); // long texts are not cut
+        writeFile(notices + "/WORDNET-LICENSE.txt", wordnet);
+        writeFile(notices + "/SCOWL-LICENSE.txt", "Copyright 2000-2019 by Kevin Atkinson\n");
+        writeFile(notices + "/README.md", "not a notice");
+        const QList<AboutText::Notice> list = AboutText::licenceNotices(notices);
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list[0].title, QStringLiteral("WordNet 3.0 licence (word data)"));
+        QCOMPARE(list[0].text, QString::fromUtf8(wordnet).replace("\r\n", "\n"));
+        QCOMPARE(list[1].title, QStringLiteral("SCOWL-LICENSE"));
+        QCOMPARE(list[1].text, QStringLiteral("Copyright 2000-2019 by Kevin Atkinson\n"));
+        QCOMPARE(list[2].title, QStringLiteral("Libraries"));
+        for (const char* name : {"Qt 6.", "SQLCipher", "eSpeak NG", "LGPL-3.0", "GPL-3.0-or-later"})
+            QVERIFY2(list[2].text.contains(QLatin1String(name)), name);
+    }
+
+    void aMissingWordNetLicenceIsSaidPlainly() {
+        QTemporaryDir dir;
+        const QList<AboutText::Notice> list = AboutText::licenceNotices(dir.filePath("notices"));
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].text, AboutText::missingWordNetLicenceText(dir.filePath("notices")));
+        QVERIFY(list[0].text.startsWith("The WordNet licence could not be found: "
+                                        "WORDNET-LICENSE.txt is missing from "));
+        QCOMPARE(list[1].title, QStringLiteral("Libraries"));
+    }
+
+    // ---- the tour ----
+
+    void theTourLaunch() {
+        QTemporaryDir dir;
+        RecordingLauncher launcher(true);
+        QCOMPARE(TourLaunch::start(launcher, dir.path()), TourLaunch::Outcome::Missing);
+        QVERIFY(launcher.started.isEmpty());
+        writeFile(dir.filePath("VerbaloomTour"), "#!/bin/sh\n");
+        QCOMPARE(TourLaunch::start(launcher, dir.path()), TourLaunch::Outcome::Started);
+        QCOMPARE(launcher.started, QStringList{dir.filePath("VerbaloomTour")});
+        QCOMPARE(launcher.lastFolder, dir.path());
+
+        RecordingLauncher failing(false);
+        QCOMPARE(TourLaunch::start(failing, dir.path()), TourLaunch::Outcome::Failed);
+        QCOMPARE(TourLaunch::message(TourLaunch::Outcome::Failed, dir.path()),
+                 QStringLiteral("The Verbaloom tour could not be started.\r\n\r\n%1/VerbaloomTour")
+                     .arg(dir.path()));
+        // The system's own start reports a file that is no program.
+        SystemLauncher system;
+        QCOMPARE(TourLaunch::start(system, dir.path()), TourLaunch::Outcome::Failed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMaintenanceCore)
+#include "tst_maintenancecore.moc"
