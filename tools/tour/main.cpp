@@ -1,0 +1,20 @@
+// VerbaloomTour: the guided tour for new learners, started from Verbaloom's Tutorial menu.
+#include "TourWindow.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VerbaloomTour"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom Tour"));
+    QApplication::setWindowIcon(Look::icon(Look::Icon::App));
+    app.setStyleSheet(Look::styleSheet());
+    TourWindow tour;
+    // Fills the screen also where no window manager maximizes it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        tour.setGeometry(screen->availableGeometry());
+    tour.showMaximized();
+    tour.activateWindow();
+    return app.exec();
+}
