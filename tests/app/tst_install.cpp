@@ -1,0 +1,148 @@
+// Installing: the program folder, the launcher on the PATH that prepares the learner's own
+// database, the desktop entry and the icon.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString sourceDir() {
+    return QDir(qEnvironmentVariable("VERBALOOM_SHARE") + "/..").absolutePath();
+}
+QString buildDir() {
+    return QFileInfo(qEnvironmentVariable("VERBALOOM_DB")).absolutePath();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes, bool executable = false) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    if (executable)
+        f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A program folder laid out as the install does, with a stand-in for the program that
+// says where it was started and with what.
+struct FakeInstall {
+    explicit FakeInstall(const QString& prefix) : prefix(prefix) {
+        QVERIFY(QDir().mkpath(prefix + "/bin"));
+        QVERIFY(
+            QFile::copy(sourceDir() + "/scripts/verbaloom-launcher", prefix + "/bin/verbaloom"));
+        writeFile(prefix + "/lib/verbaloom/verbaloom", "#!/bin/sh\necho \"$PWD|$*\"\n", true);
+        writeFile(prefix + "/lib/verbaloom/dbnk.db", "shipped");
+    }
+    QString prefix;
+};
+
+struct Run {
+    int code;
+    QString out;
+};
+
+Run launch(const QString& launcher, const QStringList& args, const QString& home,
+           const QString& xdgData = QString()) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    if (xdgData.isEmpty())
+        env.remove("XDG_DATA_HOME");
+    else
+        env.insert("XDG_DATA_HOME", xdgData);
+    p.setProcessEnvironment(env);
+    p.start(launcher, args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).trimmed()};
+}
+
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+private slots:
+    void theLauncherPreparesTheLearnersDatabaseOnce() {
+        QTemporaryDir tmp;
+        FakeInstall install(tmp.filePath("my programs")); // blanks in the path
+        const QString home = tmp.filePath("home");
+        const QString data = home + "/.local/share/verbaloom";
+
+        Run run = launch(install.prefix + "/bin/verbaloom", {"--first", "two words"}, home);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, data + "|--first two words");
+        QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("shipped"));
+        QVERIFY(!QFile::exists(data + "/dbnk.db.part"));
+        QVERIFY(QFileInfo(data + "/dbnk.db").isWritable());
+
+        // Through a link elsewhere on the PATH, with a data folder of the learner's choice.
+        QVERIFY(QDir().mkpath(tmp.filePath("elsewhere")));
+        QVERIFY(
+            QFile::link(install.prefix + "/bin/verbaloom", tmp.filePath("elsewhere/verbaloom")));
+        run = launch(tmp.filePath("elsewhere/verbaloom"), {}, home, tmp.filePath("xdg"));
+        QCOMPARE(run.out, tmp.filePath("xdg/verbaloom") + "|");
+        QCOMPARE(readFile(tmp.filePath("xdg/verbaloom/dbnk.db")), QByteArray("shipped"));
+
+        // The learner's progress is never overwritten, not even by a newer shipped copy.
+        writeFile(data + "/dbnk.db", "progress");
+        writeFile(install.prefix + "/lib/verbaloom/dbnk.db", "newer");
+        run = launch(install.prefix + "/bin/verbaloom", {}, home);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("progress"));
+    }
+
+    void aMissingShippedDatabaseStopsTheLauncher() {
+        QTemporaryDir tmp;
+        FakeInstall install(tmp.filePath("opt"));
+        QFile::remove(install.prefix + "/lib/verbaloom/dbnk.db");
+        const Run run = launch(install.prefix + "/bin/verbaloom", {}, tmp.filePath("home"));
+        QVERIFY(run.code != 0);
+        QVERIFY(run.out.isEmpty()); // the program was not started on no database
+        QVERIFY(!QFile::exists(tmp.filePath("home/.local/share/verbaloom/dbnk.db")));
+    }
+
+    void cmakeInstallLaysOutTheProgram() {
+        const QString cmake = QStandardPaths::findExecutable("cmake");
+        if (cmake.isEmpty())
+            QSKIP("cmake is not on the PATH");
+        QTemporaryDir tmp;
+        const QString prefix = tmp.filePath("usr");
+        QProcess p;
+        p.start(cmake, {"--install", buildDir(), "--prefix", prefix});
+        QVERIFY(p.waitForFinished(120000));
+        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+
+        const QString program = prefix + "/lib/verbaloom";
+        for (const char* name : {"verbaloom", "VerbaloomTour"})
+            QVERIFY2(QFileInfo(program + "/" + name).isExecutable(), name);
+        QCOMPARE(readFile(program + "/dbnk.db"), readFile(buildDir() + "/dbnk.db"));
+        QVERIFY(QFileInfo(prefix + "/bin/verbaloom").isExecutable());
+        QCOMPARE(readFile(prefix + "/bin/verbaloom"),
+                 readFile(sourceDir() + "/scripts/verbaloom-launcher"));
+        // What share/ ships beside the program goes into the program folder.
+        const QString share = sourceDir() + "/share";
+        if (QFile::exists(share + "/TIPOFDAY.TXT"))
+            QCOMPARE(readFile(program + "/TIPOFDAY.TXT"), readFile(share + "/TIPOFDAY.TXT"));
+        for (const QString& name : QDir(share + "/notices").entryList(QDir::Files))
+            QCOMPARE(readFile(program + "/notices/" + name), readFile(share + "/notices/" + name));
+
+        const QByteArray desktop = readFile(prefix + "/share/applications/verbaloom.desktop");
+        for (const char* line : {"[Desktop Entry]", "\nType=Application\n", "\nName=Verbaloom\n",
+                                 "\nExec=verbaloom\n", "\nIcon=verbaloom\n"})
+            QVERIFY2(desktop.contains(line), line);
+        QSvgRenderer icon(prefix + "/share/icons/hicolor/scalable/apps/verbaloom.svg");
+        QVERIFY(icon.isValid());
+        QCOMPARE(icon.defaultSize(), QSize(128, 128));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
