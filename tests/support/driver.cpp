@@ -4,6 +4,7 @@
 //                                "ack <id> <readcount> <bookmark>" after each stored change
 //   verbaloom_driver mark <n>    marks the shown word n times, then ends
 // Every message box is printed as "message: <text>" and answered with its default.
+#include "app/basRegistry.h"
 #include "app/Random.h"
 #include "data/DataSource.h"
 #include "data/Recordset.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <cstdio>
 
@@ -28,8 +31,12 @@ void ack(Form1& form) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of its own in the test's folder, without the modal tip of the day at start.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir::currentPath() + QStringLiteral("/config")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
+    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
+                             AppSettings::ShowTipsKey, QStringLiteral("0"));
     MessageBox::setHandler([](const MessageBox::Request& r) {
         std::printf("message: %s\n", qPrintable(QString(r.text).replace("\r\n", " | ")));
         std::fflush(stdout);
