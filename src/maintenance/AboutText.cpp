@@ -38,6 +38,15 @@ std::optional<QString> readNotice(const QString& path) {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// "DATA-SOURCES.txt" is listed as "Data sources".
+QString noticeTitle(const QString& fileName) {
+    QString title = QFileInfo(fileName).completeBaseName().toLower();
+    title.replace(u'-', u' ').replace(u'_', u' ');
+    if (!title.isEmpty())
+        title[0] = title[0].toUpper();
+    return title;
+}
+
 } // namespace
 
 QString missingWordNetLicenceText(const QString& noticesFolder) {
@@ -83,7 +92,7 @@ QList<Notice> licenceNotices(const QString& noticesFolder) {
         if (name.compare(WordNetLicenceFile, Qt::CaseInsensitive) == 0)
             continue;
         if (const auto text = readNotice(folder.filePath(name)))
-            notices.append({QFileInfo(name).completeBaseName(), *text});
+            notices.append({noticeTitle(name), *text});
     }
     notices.append({QStringLiteral("Libraries"), libraryNotices()});
     return notices;

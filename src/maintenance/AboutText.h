@@ -16,7 +16,8 @@ inline const QString Title = QStringLiteral("About Verbaloom!");
 inline const QString NoticeLine1 =
     QStringLiteral("Verbaloom helps you master advanced English vocabulary, one word at a time.");
 inline const QString NoticeLine2 =
-    QStringLiteral("Word data from WordNet 3.0, Princeton University, used under its licence.");
+    QStringLiteral("Word data from WordNet 3.0 (Princeton University) and other open sources, "
+                   "used under their licences.");
 
 // The folder of the licence notices, beside the program.
 inline const QString NoticesFolder = QStringLiteral("notices");

@@ -111,7 +111,7 @@ frmAddWord::frmAddWord(Form1* main) : QDialog(main), main_(main) {
     setTabOrder(txtUsage, optDiffLevel[0]);
     setTabOrder(optDiffLevel[0], cmdAddWord);
     setTabOrder(cmdAddWord, Command1);
-    resize(560, 360);
+    resize(560, 320);
     Form_Load();
 }
 

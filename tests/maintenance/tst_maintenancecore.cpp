@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(list.size(), 3);
         QCOMPARE(list[0].title, QStringLiteral("WordNet 3.0 licence (word data)"));
         QCOMPARE(list[0].text, QString::fromUtf8(wordnet).replace("\r\n", "\n"));
-        QCOMPARE(list[1].title, QStringLiteral("SCOWL-LICENSE"));
+        QCOMPARE(list[1].title, QStringLiteral("Scowl license"));
         QCOMPARE(list[1].text, QStringLiteral("Copyright 2000-2019 by Kevin Atkinson\n"));
         QCOMPARE(list[2].title, QStringLiteral("Libraries"));
         for (const char* name : {"Qt 6.", "SQLCipher", "eSpeak NG", "LGPL-3.0", "GPL-3.0-or-later"})
