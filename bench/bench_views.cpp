@@ -2,6 +2,7 @@
 // and laying out the printed list.
 #include "SyntheticDb.h"
 #include "app/StartModule.h"
+#include "app/basRegistry.h"
 #include "data/DataSource.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
@@ -128,6 +129,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
     QStandardPaths::setTestModeEnabled(true);
+    // The main window opens without the modal tip of the day.
+    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
+                             AppSettings::ShowTipsKey, QStringLiteral("0"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
