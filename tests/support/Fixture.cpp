@@ -105,7 +105,8 @@ QVariant FixtureDb::scalarAt(const QString& databasePath, const QString& sql) {
             out = qint64(sqlite3_column_int64(stmt, 0));
             break;
         default:
-            out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+            out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                                    sqlite3_column_bytes(stmt, 0));
         }
     }
     sqlite3_finalize(stmt);
@@ -127,7 +128,8 @@ QString FixtureDb::dump() const {
             QStringList fields{QLatin1String(table)};
             for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
                 const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                fields << (t ? QString::fromUtf8(t) : QStringLiteral("<null>"));
+                fields << (t ? QString::fromUtf8(t, sqlite3_column_bytes(stmt, i))
+                             : QStringLiteral("<null>"));
             }
             lines << fields.join(u'|');
         }

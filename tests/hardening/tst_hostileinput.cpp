@@ -1,0 +1,267 @@
+// Every text box a learner can type into, fed hostile text: quotes, wildcards, statement
+// fragments, very long text, control characters, broken UTF-8, right-to-left and combining
+// marks, emoji. Afterwards the database holds exactly what the learner's actions should
+// have made it, and the program still answers.
+#include "app/Random.h"
+#include "app/basRegistry.h"
+#include "data/Recordset.h"
+#include "game/GameScoring.h"
+#include "game/dlgHighScorerName.h"
+#include "game/frmGame.h"
+#include "maintenance/frmAddWord.h"
+#include "maintenance/frmEdit.h"
+#include "selection/frmFilterbox.h"
+#include "selection/frmIS.h"
+#include "study/Form1.h"
+#include "support/Fakes.h"
+#include "support/Fixture.h"
+#include "views/frmList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+QStringList corpus() {
+    QStringList texts{
+        QStringLiteral("o'clock"),
+        QStringLiteral("\"quoted\" and 'single'"),
+        QStringLiteral("%"),
+        QStringLiteral("_"),
+        QStringLiteral("a%_b"),
+        QStringLiteral(";"),
+        QStringLiteral("--"),
+        QStringLiteral("/* x */"),
+        QStringLiteral("#"),
+        QStringLiteral("#01/01/2004#"),
+        QStringLiteral("x'); delete from words; --"),
+        QStringLiteral("0) ; delete from words; --"),
+        QStringLiteral("1 or 1=1"),
+        QStringLiteral("'; drop table words; select '"),
+        QString(QChar(1)) + QChar(2) + QStringLiteral("\t\r\n") + QChar(0x7f) + QChar(0),
+        QString::fromUtf8("\xff\xfe\xc3\x28 \xe2\x82"), // broken UTF-8 turned into text
+        QString::fromUtf8("שלום עליכם مرحبا"),
+        QStringLiteral("e") + QString(8, QChar(0x0301)),
+        QString::fromUtf8("😀👍🏽 \xF0\x9F\x87\xBA\xF0\x9F\x87\xB3"),
+        QString(100000, QLatin1Char('a')),
+        QString(50000, QLatin1Char('\'')),
+        QString(20000, QLatin1Char('(')),
+    };
+    return texts;
+}
+
+// Short and plain enough to type key by key as well; the rest arrives as pasted text.
+bool typable(const QString& t) {
+    return t.size() <= 40 &&
+           std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+}
+
+struct Session {
+    Session() : screen(QSize(1280, 1024)) {
+        Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{0.0}));
+        form = std::make_unique<Form1>(&speech, &screen);
+        form->Form_Load();
+        form->show();
+    }
+    ~Session() {
+        form.reset();
+        Random::setGlobal(nullptr);
+    }
+    // Still answers: a step moves the card and the counters follow.
+    void stillAnswers() {
+        form->Command10[1]->click();
+        form->Command10[0]->click();
+        QVERIFY(!form->Label10[0]->text().isEmpty());
+        QApplication::processEvents();
+    }
+    template <class W> void withModal(std::function<void()> open, std::function<void(W*)> inside) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (w) {
+                inside(w);
+                ran = true;
+                if (w->isVisible())
+                    w->close();
+            }
+        });
+        open();
+        QVERIFY(ran);
+    }
+
+    FixtureDb db;
+    RecordingSpeech speech;
+    FakeDisplayModes screen;
+    MessageRecorder messages;
+    std::unique_ptr<Form1> form;
+};
+
+template <class W> W* topLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            if (auto* typed = qobject_cast<W*>(w))
+                return typed;
+    return nullptr;
+}
+
+void feed(QLineEdit* box, const QString& text) {
+    box->clear();
+    if (typable(text))
+        QTest::keyClicks(box, text);
+    box->setText(text);
+}
+
+} // namespace
+
+class TestHostileInput : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestSettings(); }
+
+    void findBoxes() {
+        Session s;
+        const QString before = s.db.dump();
+        s.form->Toolbar1_ButtonClick(QStringLiteral("Listy"));
+        auto* list = topLevel<frmList>("frmList");
+        QVERIFY(list);
+        for (const QString& text : corpus()) {
+            feed(s.form->txtFind, text);
+            feed(list->Text1, text);
+            s.stillAnswers();
+        }
+        QCOMPARE(s.db.dump(), before);
+    }
+
+    void refineBoxes() {
+        Session s;
+        const QString before = s.db.dump();
+        s.withModal<frmFilterbox>([&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Filter It!")); },
+                                  [&](frmFilterbox* w) {
+                                      for (const QString& text : corpus())
+                                          for (QLineEdit* box : w->Text1)
+                                              feed(box, text);
+                                  });
+        QCOMPARE(s.db.dump(), before);
+        s.stillAnswers();
+        // What stayed in force is an expression the database took.
+        auto* rs = s.form->recordset();
+        rs->setFilter(s.form->selection().refineFilter);
+    }
+
+    void wordSelectionBoxes() {
+        Session s;
+        const QString before = s.db.dump();
+        for (const QString& text : corpus()) {
+            s.withModal<frmIS>([&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Intelli Select")); },
+                               [&](frmIS* w) {
+                                   w->chkRCnt->click();
+                                   w->chkLastRead->click();
+                                   w->cmbRdCnt->setCurrentText(text);
+                                   feed(w->txtRdCnt, text);
+                                   feed(w->txtDateRange[0], text);
+                                   feed(w->txtDateRange[1], text);
+                                   w->cmdOK->click();
+                                   QVERIFY(w->isVisible()); // refused with a message
+                                   w->cmdCancel->click();
+                               });
+        }
+        QCOMPARE(s.db.dump(), before);
+        QCOMPARE(s.form->Label10[2]->text(), QStringLiteral("8"));
+        s.stillAnswers();
+    }
+
+    void editStoresExactlyWhatWasTyped() {
+        Session s;
+        for (const QString& text : corpus()) {
+            const QString word = s.form->Text1->text();
+            s.withModal<frmEdit>([&] { s.form->cmdEdit->click(); },
+                                 [&](frmEdit* w) {
+                                     w->txtMeaning->setPlainText(text);
+                                     w->txtUsage->setPlainText(text + QStringLiteral(" usage"));
+                                     w->cmdUpdate->click();
+                                 });
+            // The text as a text box holds it (a NUL ends a line edit's text there).
+            QCOMPARE(s.form->Text2->toPlainText(), QPlainTextEdit(text).toPlainText());
+            QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words")).toInt(), 8);
+            QCOMPARE(FixtureDb::scalarAt(s.db.path(), QStringLiteral("select meaning from words where name = '") +
+                                                          QString(word).replace(u'\'', QLatin1String("''")) + u'\''),
+                     QVariant(QPlainTextEdit(text).toPlainText()));
+            s.stillAnswers();
+        }
+        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+    }
+
+    void addWordStoresOrRefusesWhole() {
+        Session s;
+        s.form->addword->trigger();
+        auto* add = frmAddWord::current();
+        QVERIFY(add);
+        int expected = 8;
+        QSet<QString> stored;
+        for (const QString& text : corpus()) {
+            feed(add->txtWord, text);
+            feed(add->txtMeaning, text);
+            feed(add->txtUsage, text);
+            const QString name = add->txtWord->text().trimmed();
+            s.messages.answers = {QMessageBox::Yes};
+            add->cmdAddWord->click();
+            if (!name.isEmpty() && !stored.contains(name.toLower()) && name.compare(QLatin1String("o'clock"), Qt::CaseInsensitive) != 0) {
+                ++expected;
+                stored.insert(name.toLower());
+            }
+            QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words")).toInt(), expected);
+            QApplication::processEvents();
+        }
+        QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words where name = 'x''); delete from words; --'")).toInt(), 1);
+        QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words where groupid not in (1, 2, 3, 4, 5, 51, 52)")).toInt(), 0);
+        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+        add->close();
+        s.stillAnswers();
+    }
+
+    void gameKeysAndTheHighScorerName() {
+        Session s;
+        const QString before = s.db.dump();
+        s.form->Toolbar1_ButtonClick(QStringLiteral("Game"));
+        auto* game = topLevel<frmGame>("frmGame");
+        QVERIFY(game);
+        // Some keys open the letter picker; close it again as soon as it shows.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(5);
+        for (const QString& text : corpus())
+            if (typable(text))
+                QTest::keyClicks(game->focusWidget() ? game->focusWidget() : game, text);
+        closer.stop();
+        for (QComboBox* box : game->Combo1)
+            box->setCurrentIndex(box->count() - 1);
+        for (const QString& text : corpus()) {
+            dlgHighScorerName dialog(game, game);
+            feed(dialog.Text1, text);
+            dialog.OKButton->click();
+            GameScoring::HighScore::store(450, game->highScorerName);
+            const QString back = basRegistry::RegGetValue(basRegistry::HKEY_CURRENT_USER,
+                                                          GameScoring::HighScore::Key,
+                                                          GameScoring::HighScore::NameValue).toString();
+            QCOMPARE(back, game->highScorerName.trimmed().section(QChar(0), 0, 0));
+            QCOMPARE(GameScoring::HighScore::stored().value_or(-1), 450.0);
+        }
+        game->close();
+        QCOMPARE(s.db.dump(), before);
+        QVERIFY(s.form->isEnabled());
+        s.stillAnswers();
+    }
+};
+
+QTEST_MAIN(TestHostileInput)
+#include "tst_hostileinput.moc"
