@@ -29,7 +29,10 @@ std::optional<QStringList> read(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
+    return parse(bytes);
+}
 
+std::optional<QStringList> parse(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,8 @@ int pick(double r, int count);
 // The lines of the file, empty ones included; nothing when the path is empty or the file
 // is missing, unreadable or holds no line at all. UTF-8, else Latin-1; CR LF or LF.
 std::optional<QStringList> read(const QString& path);
+// The same over the file's bytes.
+std::optional<QStringList> parse(const QByteArray& bytes);
 
 // What the window says when there are no tips to show.
 QString missingFileText();
