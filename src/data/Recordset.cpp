@@ -183,6 +183,35 @@ QVariant Recordset::value(const QString& column) const {
     return fetch(currentId()).values.at(index);
 }
 
+void Recordset::forEachRow(const QStringList& columns,
+                           const std::function<void(int, const QVariantList&)>& fn) const {
+    if (visible_.empty())
+        return;
+    QStringList names;
+    for (const QString& c : columns)
+        names << columns_.at(columnIndex(c));
+    // One pass over the table's key range; the rows of this set are picked out by key.
+    Statement st =
+        conn_->prepare(QStringLiteral("SELECT id, %1 FROM %2 WHERE id BETWEEN ? AND ? ORDER BY id")
+                           .arg(names.join(QStringLiteral(", ")), table_));
+    st.bind(1, visible_.front());
+    st.bind(2, visible_.back());
+    size_t i = 0;
+    QVariantList values;
+    while (i < visible_.size() && st.step()) {
+        const qint64 id = st.int64(0);
+        while (i < visible_.size() && visible_[i] < id)
+            ++i;
+        if (i < visible_.size() && visible_[i] == id) {
+            values.clear();
+            for (int c = 1; c <= names.size(); ++c)
+                values << st.value(c);
+            fn(int(i) + 1, values);
+            ++i;
+        }
+    }
+}
+
 QVariant Recordset::valueAt(int position, const QString& column) const {
     if (position < 1 || position > recordCount())
         throw DbErrors::noCurrentRecord();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <QHash>
 #include <QObject>
@@ -53,11 +54,11 @@ public:
     void setFilter(const QString& filter);
     const QString& filter() const { return filter_; }
 
-    // The keys of the rows that pass the filter, in position order (position = index + 1),
-    // for rules that read many rows in one statement rather than one row at a time.
-    const std::vector<qint64>& rowIds() const { return visible_; }
-
     QVariant value(const QString& column) const; // of the current row
+    // Reads the given columns of every row in order with one statement, for rules that look
+    // at the whole selection; fn gets each row's 1-based position and values.
+    void forEachRow(const QStringList& columns,
+                    const std::function<void(int position, const QVariantList& values)>& fn) const;
     QVariant valueAt(int position, const QString& column) const;
     qint64 currentId() const;
 

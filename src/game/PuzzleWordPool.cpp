@@ -9,26 +9,10 @@
 
 PuzzleWordPool PuzzleWordPool::fromRecordset(const Recordset& rs) {
     PuzzleWordPool pool;
-    const std::vector<qint64>& ids = rs.rowIds();
-    if (ids.empty())
-        return pool;
-    Statement st = rs.connection()->prepare(
-        QStringLiteral("SELECT id, name, bookmark, doublebm FROM %1 WHERE id BETWEEN ? AND ? "
-                       "ORDER BY id")
-            .arg(rs.table()));
-    st.bind(1, ids.front());
-    st.bind(2, ids.back());
-    size_t i = 0;
-    while (i < ids.size() && st.step()) {
-        const qint64 id = st.int64(0);
-        while (i < ids.size() && ids[i] < id)
-            ++i;
-        if (i < ids.size() && ids[i] == id) {
-            pool.add(int(i) + 1, st.value(1).toString(), st.value(2).toBool(),
-                     st.value(3).toBool());
-            ++i;
-        }
-    }
+    rs.forEachRow({QStringLiteral("name"), QStringLiteral("bookmark"), QStringLiteral("doublebm")},
+                  [&pool](int position, const QVariantList& v) {
+                      pool.add(position, v[0].toString(), v[1].toBool(), v[2].toBool());
+                  });
     return pool;
 }
 

@@ -11,6 +11,7 @@
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,19 +33,11 @@ using WordPuzzle::Hint;
 
 namespace {
 
+using Widgets::label;
+using Widgets::named;
+
 constexpr int kMaxRedraws = 3;
 const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 
 QPixmap drawn(int size, const std::function<void(QPainter&)>& paint) {
     QPixmap pm(size, size);

@@ -3,6 +3,7 @@
 #include "maintenance/AboutText.h"
 #include "maintenance/frmNotices.h"
 #include "ui/Look.h"
+#include "ui/Widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -12,10 +13,8 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+
+using Widgets::named;
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {

@@ -8,6 +8,7 @@
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,15 +21,13 @@
 #include <QVBoxLayout>
 
 namespace {
+
+using Widgets::named;
 QPointer<frmAddWord>& instance() {
     static QPointer<frmAddWord> window;
     return window;
 }
 
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 } // namespace
 
 frmAddWord::frmAddWord(Form1* main) : QDialog(main), main_(main) {

@@ -5,6 +5,7 @@
 #include "app/Random.h"
 #include "maintenance/TipsOfTheDay.h"
 #include "ui/Look.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -17,10 +18,8 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
+
+using Widgets::named;
 } // namespace
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent) {

@@ -101,26 +101,9 @@ MeaningRows meaningRows(const Recordset& rs) {
     };
     rows.allMeanings = [&rs] {
         QStringList out;
-        const std::vector<qint64>& ids = rs.rowIds();
-        if (ids.empty())
-            return out;
-        out.reserve(qsizetype(ids.size()));
-        // One statement over the table; the rows of the selection are picked out by key.
-        Statement st = rs.connection()->prepare(
-            QStringLiteral("SELECT id, meaning FROM %1 WHERE id BETWEEN ? AND ? ORDER BY id")
-                .arg(rs.table()));
-        st.bind(1, ids.front());
-        st.bind(2, ids.back());
-        size_t i = 0;
-        while (i < ids.size() && st.step()) {
-            const qint64 id = st.int64(0);
-            while (i < ids.size() && ids[i] < id)
-                ++i;
-            if (i < ids.size() && ids[i] == id) {
-                out << st.value(1).toString();
-                ++i;
-            }
-        }
+        out.reserve(rs.recordCount());
+        rs.forEachRow({QStringLiteral("meaning")},
+                      [&out](int, const QVariantList& v) { out << v[0].toString(); });
         return out;
     };
     return rows;

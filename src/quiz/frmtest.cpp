@@ -8,6 +8,7 @@
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -27,19 +28,11 @@
 
 namespace {
 
+using Widgets::label;
+using Widgets::named;
+
 constexpr int kIndicatorGap = 8;
 constexpr int kMargin = 3;
-
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 
 QString css(const QColor& c) {
     return c.name(QColor::HexRgb);

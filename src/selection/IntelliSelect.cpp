@@ -7,10 +7,12 @@ namespace IntelliSelect {
 
 const QStringList& categories() {
     static const QStringList names{
-        "Anthropology", "Aroma",     "Crime",      "Dance",     "Death",         "Dimension",
-        "Eating",       "Education", "Fights",     "Gods",      "Language",      "Literature",
-        "Mania",        "Music",     "Mythology",  "Personality Traits", "Phobias", "Place",
-        "Psychological", "Religion", "Sculpture",  "Shapes",    "Sociology",     "Taste",
+        "Anthropology", "Aroma",     "Crime",         "Dance",
+        "Death",        "Dimension", "Eating",        "Education",
+        "Fights",       "Gods",      "Language",      "Literature",
+        "Mania",        "Music",     "Mythology",     "Personality Traits",
+        "Phobias",      "Place",     "Psychological", "Religion",
+        "Sculpture",    "Shapes",    "Sociology",     "Taste",
         "Theatre",      "Time",      "Violence"};
     return names;
 }
@@ -46,10 +48,12 @@ QString difficultyCondition(bool easy, bool difficult, bool veryDifficult) {
     if (easy)
         out += QStringLiteral("bookmark = NO OR ");
     if (!veryDifficult)
-        out += QStringLiteral("(bookmark = ") + (difficult ? QStringLiteral("YES") : QStringLiteral("NO")) +
+        out += QStringLiteral("(bookmark = ") +
+               (difficult ? QStringLiteral("YES") : QStringLiteral("NO")) +
                QStringLiteral(" AND doublebm = NO) OR ");
     else
-        out += difficult ? QStringLiteral("(bookmark = YES ) OR ") : QStringLiteral("(doublebm = YES ) OR ");
+        out += difficult ? QStringLiteral("(bookmark = YES ) OR ")
+                         : QStringLiteral("(doublebm = YES ) OR ");
     out.chop(4);
     return out + QLatin1Char(')');
 }
@@ -107,8 +111,8 @@ Result compose(const Criteria& c) {
             return {{}, Messages::NoCategory};
         QStringList parts;
         for (const QString& name : c.selectedCategories)
-            parts << QStringLiteral("specialwl = '") + QString(name).replace(u'\'', QLatin1String("''")) +
-                         QLatin1Char('\'');
+            parts << QStringLiteral("specialwl = '") +
+                         QString(name).replace(u'\'', QLatin1String("''")) + QLatin1Char('\'');
         categoriesCondition = anyOf(parts);
     }
 
@@ -123,7 +127,8 @@ Result compose(const Criteria& c) {
 }
 
 QString bagMessage(int count) {
-    return QStringLiteral("You have ") + QString::number(count) + QStringLiteral(" words in your BAG");
+    return QStringLiteral("You have ") + QString::number(count) +
+           QStringLiteral(" words in your BAG");
 }
 
 } // namespace IntelliSelect

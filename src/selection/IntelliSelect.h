@@ -23,8 +23,8 @@ namespace Defaults {
 inline const QString Letters = QStringLiteral("name like '%%'");
 inline const QString StudyCount = QStringLiteral("(readcount >=1 or readcount <= 1)");
 inline const QString WordLists = QStringLiteral("(groupid >=1 or groupid <= 1)");
-inline const QString LastStudied = QStringLiteral(
-    "(lastread  between #01/01/1980# and #01/01/2099# or lastread IS NULL )");
+inline const QString LastStudied =
+    QStringLiteral("(lastread  between #01/01/1980# and #01/01/2099# or lastread IS NULL )");
 inline const QString Difficulty = QStringLiteral("(bookmark = yes or bookmark = no)");
 inline const QString Categories = QStringLiteral("(specialwl like '%' OR specialwl Is NULL)");
 } // namespace Defaults
@@ -41,14 +41,14 @@ inline const QString NoDates =
 inline const QString NoCategory =
     QStringLiteral("Please select a Special Wordlist or Close the Special Wordlist Box");
 // Checks the program adds so that a statement the database would refuse is never run.
-inline const QString BadCount = QStringLiteral(
-    "Please enter a whole number of times (0 to 32767) in the Word Study Count box");
-inline const QString BadComparison = QStringLiteral(
-    "Please choose one of =, <, >, <=, >=, <> in the Word Study Count box");
-inline const QString BadFromDate = QStringLiteral(
-    "Please enter a real date as mm/dd/yyyy in the From box of the Date Range");
-inline const QString BadToDate = QStringLiteral(
-    "Please enter a real date as mm/dd/yyyy in the To box of the Date Range");
+inline const QString BadCount =
+    QStringLiteral("Please enter a whole number of times (0 to 32767) in the Word Study Count box");
+inline const QString BadComparison =
+    QStringLiteral("Please choose one of =, <, >, <=, >=, <> in the Word Study Count box");
+inline const QString BadFromDate =
+    QStringLiteral("Please enter a real date as mm/dd/yyyy in the From box of the Date Range");
+inline const QString BadToDate =
+    QStringLiteral("Please enter a real date as mm/dd/yyyy in the To box of the Date Range");
 } // namespace Messages
 
 struct Criteria {

@@ -5,38 +5,56 @@
 namespace RefineFilters {
 
 namespace {
-QString quoted(const QString& text) { return QString(text).replace(u'\'', QLatin1String("''")); }
+QString quoted(const QString& text) {
+    return QString(text).replace(u'\'', QLatin1String("''"));
+}
 } // namespace
 
 QString optionExpression(int index) {
     switch (index) {
-    case 0: return QStringLiteral("bookmark = 1 and doublebm = 0");
-    case 1: return QStringLiteral("bookmark = 0");
-    case 2: return QStringLiteral("doublebm = 1");
-    case 3: return CurrentSelection::NoRefinement;
-    case 4: return QStringLiteral("sessionbm = 0");
-    case 5: return QStringLiteral("sessionbm = 1");
-    case 6: return QStringLiteral("highfw = 1");
-    case 7: return QStringLiteral("bookmark = 1");
-    default: return {};
+    case 0:
+        return QStringLiteral("bookmark = 1 and doublebm = 0");
+    case 1:
+        return QStringLiteral("bookmark = 0");
+    case 2:
+        return QStringLiteral("doublebm = 1");
+    case 3:
+        return CurrentSelection::NoRefinement;
+    case 4:
+        return QStringLiteral("sessionbm = 0");
+    case 5:
+        return QStringLiteral("sessionbm = 1");
+    case 6:
+        return QStringLiteral("highfw = 1");
+    case 7:
+        return QStringLiteral("bookmark = 1");
+    default:
+        return {};
     }
 }
 
 QString textExpression(int index, const std::array<QString, 8>& t) {
     switch (index) {
-    case 0: return QStringLiteral("name like '%") + quoted(t[0]) + QStringLiteral("%'");
-    case 1: return QStringLiteral("meaning like '%") + quoted(t[1]) + QStringLiteral("%'");
-    case 2: return QStringLiteral("example like '%") + quoted(t[2]) + QStringLiteral("%'");
-    case 3: return QStringLiteral("name like '") + quoted(t[3]) + QStringLiteral("%'");
+    case 0:
+        return QStringLiteral("name like '%") + quoted(t[0]) + QStringLiteral("%'");
+    case 1:
+        return QStringLiteral("meaning like '%") + quoted(t[1]) + QStringLiteral("%'");
+    case 2:
+        return QStringLiteral("example like '%") + quoted(t[2]) + QStringLiteral("%'");
+    case 3:
+        return QStringLiteral("name like '") + quoted(t[3]) + QStringLiteral("%'");
     case 4:
         return QStringLiteral("Meaning like '%") + quoted(t[1]) +
                QStringLiteral("%' or Meaning like '%") + quoted(t[4]) + QStringLiteral("%'");
     case 5:
         return QStringLiteral("Example like '%") + quoted(t[2]) +
                QStringLiteral("%' or Example like '%") + quoted(t[5]) + QStringLiteral("%'");
-    case 6: return QStringLiteral("readcount = ") + t[6];
-    case 7: return QStringLiteral("groupid = ") + t[7];
-    default: return {};
+    case 6:
+        return QStringLiteral("readcount = ") + t[6];
+    case 7:
+        return QStringLiteral("groupid = ") + t[7];
+    default:
+        return {};
     }
 }
 

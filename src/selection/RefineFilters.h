@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <array>
+#include <QString>
 
 // The fourteen ways to refine a selection, each an expression over the open rows, and the
 // counts the refine window reports.
@@ -17,9 +17,9 @@ QString textExpression(int index, const std::array<QString, 8>& texts);
 // Opening: every row of the current selection.
 inline const QString Everything = QStringLiteral("bookmark = 0 or bookmark = 1");
 
-QString currentSelectionText(int count);  // "You have n words in your Current Selection "
-QString openingRefinedText(int count);    // "n words after Refining your Selection."
-QString optionRefinedText(int count);     // "n WORDS After Refining your Selection"
-QString textRefinedText(int count);       // "n in your POCKET."
+QString currentSelectionText(int count); // "You have n words in your Current Selection "
+QString openingRefinedText(int count);   // "n words after Refining your Selection."
+QString optionRefinedText(int count);    // "n WORDS After Refining your Selection"
+QString textRefinedText(int count);      // "n in your POCKET."
 
 } // namespace RefineFilters

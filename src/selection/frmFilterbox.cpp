@@ -22,21 +22,25 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent) {
 }
 } // namespace
 
-frmFilterbox::frmFilterbox(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_(main) {
+frmFilterbox::frmFilterbox(Form1* main, QWidget* owner)
+    : QDialog(owner ? owner : main), main_(main) {
     setObjectName(QStringLiteral("frmFilterbox"));
     setWindowTitle(tr(" Refine Selection"));
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setStyleSheet(QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
+    Picture1->setStyleSheet(
+        QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
     Label14 = makeLabel(tr("Refine Selection"), QStringLiteral("Label14"), Picture1);
     Label14->setFont(Look::arial(15, true));
     Label14->setStyleSheet(QStringLiteral("color: white;"));
     (new QHBoxLayout(Picture1))->addWidget(Label14);
-    Label7 = makeLabel(tr("Further Refine you Word Selection by selecting ANY ONE of the 14 filters"),
-                       QStringLiteral("Label7"), this);
+    Label7 =
+        makeLabel(tr("Further Refine you Word Selection by selecting ANY ONE of the 14 filters"),
+                  QStringLiteral("Label7"), this);
     Label7->setWordWrap(true);
-    lblMsg = makeLabel(tr("You have 000 words in your Current Selection"), QStringLiteral("lblMsg"), this);
+    lblMsg = makeLabel(tr("You have 000 words in your Current Selection"), QStringLiteral("lblMsg"),
+                       this);
     lblSet = makeLabel(tr("000 after Refining your Selection"), QStringLiteral("lblSet"), this);
     for (QLabel* l : {lblMsg, lblSet})
         l->setFont(Look::arial(11, true));
@@ -73,7 +77,8 @@ frmFilterbox::frmFilterbox(Form1* main, QWidget* owner) : QDialog(owner ? owner 
     Label8->setBuddy(Text1[6]);
     Label21->setBuddy(Text1[7]);
     for (int i = 0; i < 14; ++i) {
-        Label4[size_t(i)] = makeLabel(QStringLiteral("%1)").arg(i + 1), QStringLiteral("Label4_%1").arg(i), this);
+        Label4[size_t(i)] =
+            makeLabel(QStringLiteral("%1)").arg(i + 1), QStringLiteral("Label4_%1").arg(i), this);
         Label4[size_t(i)]->setStyleSheet(QStringLiteral("color: #1f6f8b; font-weight: bold;"));
     }
     for (int i : {6, 7})
@@ -91,7 +96,8 @@ frmFilterbox::frmFilterbox(Form1* main, QWidget* owner) : QDialog(owner ? owner 
         grid->addWidget(Label4[size_t(n)], row, 0);
         grid->addWidget(Option1[size_t(optionOrder[n])], row, 1, 1, 4);
     }
-    auto addText = [&](int number, QLabel* caption, QLineEdit* first, QLabel* orLabel, QLineEdit* second) {
+    auto addText = [&](int number, QLabel* caption, QLineEdit* first, QLabel* orLabel,
+                       QLineEdit* second) {
         grid->addWidget(Label4[size_t(number)], row, 0);
         grid->addWidget(caption, row, 1);
         if (second) {

@@ -1,11 +1,12 @@
 #include "frmIS.h"
 
 #include "data/Recordset.h"
-#include "selection/IntelliSelect.h"
 #include "selection/frmcalender.h"
+#include "selection/IntelliSelect.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+
+using Widgets::named;
 QListWidget* multiList(QWidget* parent, const char* name, const QString& tip) {
     auto* list = named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -38,8 +37,10 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     setWindowTitle(tr("Word Selection"));
 
     Picture1 = named(new QFrame(this), "Picture1");
-    Picture1->setStyleSheet(QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
-    Label17 = named(new QLabel(tr("Word Selection: What do you want to study today?"), Picture1), "Label17");
+    Picture1->setStyleSheet(
+        QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
+    Label17 = named(new QLabel(tr("Word Selection: What do you want to study today?"), Picture1),
+                    "Label17");
     Label17->setFont(Look::arial(15, true));
     Label17->setStyleSheet(QStringLiteral("color: white;"));
     auto* banner = new QHBoxLayout(Picture1);
@@ -57,7 +58,8 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     Label5->setStyleSheet(QStringLiteral("color: #6b6455;"));
     frameSpWL = named(new QGroupBox(tableBox), "frameSpWL");
     chkSpecialWL = named(new QCheckBox(tr("Special WordList..."), frameSpWL), "chkSpecialWL");
-    lstSpWL = multiList(frameSpWL, "lstSpWL", tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
+    lstSpWL = multiList(frameSpWL, "lstSpWL",
+                        tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
     auto* spLayout = new QVBoxLayout(frameSpWL);
     spLayout->addWidget(chkSpecialWL);
     spLayout->addWidget(lstSpWL, 1);
@@ -83,7 +85,8 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     lstAlphabet->setWrapping(true);
     lstAlphabet->setGridSize(QSize(30, 24));
     lstAlphabet->setMinimumHeight(100);
-    Label3 = named(new QLabel(tr("Use Ctrl / Shift to select more than 1 alphabet"), frameAlpha), "Label3");
+    Label3 = named(new QLabel(tr("Use Ctrl / Shift to select more than 1 alphabet"), frameAlpha),
+                   "Label3");
     Label3->setWordWrap(true);
     auto* alphaLayout = new QVBoxLayout(frameAlpha);
     alphaLayout->setContentsMargins(0, 0, 0, 0);
@@ -96,7 +99,8 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
 
     frameWL = named(new QGroupBox(this), "frameWL");
     chkWL = named(new QCheckBox(tr("Word List ..."), frameWL), "chkWL");
-    lstWList = multiList(frameWL, "lstWList", tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
+    lstWList = multiList(frameWL, "lstWList",
+                         tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
     lstWList->setMinimumHeight(120);
     auto* wl = new QVBoxLayout(frameWL);
     wl->addWidget(chkWL);
@@ -149,7 +153,8 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     f3->addWidget(frameDL);
 
     Frame4 = named(new QGroupBox(this), "Frame4");
-    chkLastRead = named(new QCheckBox(tr("Revise what you have studied ..."), Frame4), "chkLastRead");
+    chkLastRead =
+        named(new QCheckBox(tr("Revise what you have studied ..."), Frame4), "chkLastRead");
     frameLRead = named(new QFrame(Frame4), "frameLRead");
     Label18 = named(new QLabel(tr("From (mm/dd/yyyy)"), frameLRead), "Label18");
     Label19 = named(new QLabel(tr("To"), frameLRead), "Label19");
@@ -181,7 +186,8 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
 
     cmdOK = named(new QPushButton(tr("Get Results"), this), "cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setStyleSheet(QStringLiteral("QPushButton { background: #1f6f8b; color: white; font-weight: bold; }"));
+    cmdOK->setStyleSheet(
+        QStringLiteral("QPushButton { background: #1f6f8b; color: white; font-weight: bold; }"));
     cmdCancel = named(new QPushButton(tr("Cancel"), this), "cmdCancel");
 
     auto* middle = new QVBoxLayout;
@@ -209,7 +215,7 @@ frmIS::frmIS(Form1* main, QWidget* owner) : QDialog(owner ? owner : main), main_
     connect(lstWLSelect, &QListWidget::currentRowChanged, this, &frmIS::lstWLSelect_Click);
     connect(chkAll, &QCheckBox::toggled, this, &frmIS::chkAll_Click);
     const std::pair<QCheckBox*, QWidget*> parts[] = {
-        {chkAlpha, frameAlpha}, {chkWL, lstWList},   {chkRCnt, frameRCnt},
+        {chkAlpha, frameAlpha}, {chkWL, lstWList},         {chkRCnt, frameRCnt},
         {chkDL, frameDL},       {chkLastRead, frameLRead}, {chkSpecialWL, lstSpWL}};
     for (const auto& entry : parts) {
         QCheckBox* box = entry.first;
@@ -268,7 +274,9 @@ void frmIS::criterionClick(QCheckBox* box, QWidget* part) {
     }
 }
 
-void frmIS::VScroll1_Change() { txtRdCnt->setText(QString::number(VScroll1->value())); }
+void frmIS::VScroll1_Change() {
+    txtRdCnt->setText(QString::number(VScroll1->value()));
+}
 
 void frmIS::openCalendar(QLineEdit* target) {
     dateTarget = target;
@@ -276,10 +284,16 @@ void frmIS::openCalendar(QLineEdit* target) {
     calendar.exec();
 }
 
-void frmIS::cmdFromDate_Click() { openCalendar(txtDateRange[0]); }
-void frmIS::cmdToDate_Click() { openCalendar(txtDateRange[1]); }
+void frmIS::cmdFromDate_Click() {
+    openCalendar(txtDateRange[0]);
+}
+void frmIS::cmdToDate_Click() {
+    openCalendar(txtDateRange[1]);
+}
 
-void frmIS::cmdCancel_Click() { reject(); }
+void frmIS::cmdCancel_Click() {
+    reject();
+}
 
 void frmIS::cmdOK_Click() {
     IntelliSelect::Criteria c;

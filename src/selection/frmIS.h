@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
+#include <QDialog>
 
 class Form1;
 class QCheckBox;

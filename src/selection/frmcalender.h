@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <QDialog>
 #include <QPointer>
-#include <array>
 
 class QCalendarWidget;
 class QLineEdit;

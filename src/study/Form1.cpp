@@ -24,6 +24,7 @@
 #include "study/StudyCard.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,16 +50,9 @@
 
 namespace {
 
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
+using Widgets::boxState;
+using Widgets::label;
+using Widgets::named;
 
 // A box keeps its place in the layout while hidden, so the hint label beneath it shows
 // where it was instead of the card jumping about.
@@ -66,17 +60,6 @@ void retainSpace(QWidget* w) {
     QSizePolicy p = w->sizePolicy();
     p.setRetainSizeWhenHidden(true);
     w->setSizePolicy(p);
-}
-
-StudyTracking::BoxState boxState(const QCheckBox* box) {
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return StudyTracking::BoxState::Checked;
-    case Qt::PartiallyChecked:
-        return StudyTracking::BoxState::Grayed;
-    default:
-        return StudyTracking::BoxState::Clear;
-    }
 }
 
 bool isTextInput(const QWidget* w) {

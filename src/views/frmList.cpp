@@ -5,6 +5,7 @@
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/Widgets.h"
 #include "views/frmNavigate.h"
 #include "views/ListView.h"
 #include "views/WordGridModel.h"
@@ -21,11 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
+using Widgets::named;
 double pixelsToTwips(const QWidget* w, int pixels) {
     return pixels * 1440.0 / w->logicalDpiX();
 }

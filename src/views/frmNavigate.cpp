@@ -5,6 +5,7 @@
 #include "data/Speech.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
+#include "ui/Widgets.h"
 #include "views/ListView.h"
 
 #include <QCheckBox>
@@ -17,21 +18,9 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
-StudyTracking::BoxState boxState(const QCheckBox* box) {
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return StudyTracking::BoxState::Checked;
-    case Qt::PartiallyChecked:
-        return StudyTracking::BoxState::Grayed;
-    default:
-        return StudyTracking::BoxState::Clear;
-    }
-}
+using Widgets::boxState;
+using Widgets::named;
 } // namespace
 
 frmNavigate::frmNavigate(Form1* main, QWidget* owner) : QWidget(owner, Qt::Tool), main_(main) {

@@ -4,6 +4,7 @@
 #include "data/Speech.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
+#include "ui/Widgets.h"
 #include "views/Ticker.h"
 
 #include <QCheckBox>
@@ -22,11 +23,8 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
+using Widgets::named;
 constexpr double kWordPoints = 27.75;
 constexpr double kDetailPoints = 12;
 const QSize kBaseSize(760, 520);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "study/StudyTracking.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QString>
+
+// Small helpers every window uses to build its controls.
+namespace Widgets {
+
+// Gives a control its name, the one tests and the learner's tools find it by.
+template <class W> W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A named label that shows its text as it is, never as markup.
+inline QLabel* label(const QString& text, const QString& name, QWidget* parent) {
+    auto* l = named(new QLabel(text, parent), name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+inline StudyTracking::BoxState boxState(const QCheckBox* box) {
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return StudyTracking::BoxState::Checked;
+    case Qt::PartiallyChecked:
+        return StudyTracking::BoxState::Grayed;
+    default:
+        return StudyTracking::BoxState::Clear;
+    }
+}
+
+} // namespace Widgets
