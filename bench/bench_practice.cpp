@@ -10,8 +10,8 @@
 #include "quiz/frmtest.h"
 #include "quiz/QuizEngine.h"
 #include "study/Form1.h"
-#include "SyntheticDb.h"
 #include "ui/MessageBox.h"
+#include "WindowBench.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -22,33 +22,8 @@ namespace {
 
 constexpr int kWords = 100000;
 
-struct Silent : Speech {
-    void speak(const QString&) override {}
-};
-struct Screen : DisplayModes {
-    QSize screenSize() const override { return {1280, 1024}; }
-    void changeResolution(int, int) override {}
-};
-
-struct Large {
-    Large() : db(kWords) {
-        form = std::make_unique<Form1>(&speech, &screen);
-        form->Form_Load();
-        form->show();
-        QApplication::processEvents();
-    }
-    SyntheticDb db;
-    Silent speech;
-    Screen screen;
-    std::unique_ptr<Form1> form;
-};
-Large& large() {
-    static Large instance;
-    return instance;
-}
-
 void QuizQuestionThroughTheWindow(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     form.querybtn_Click(QStringLiteral("select * from words"));
     frmtest quiz(&form);
     quiz.Form_Load();
@@ -71,7 +46,7 @@ void QuizPassStart(benchmark::State& state) {
 BENCHMARK(QuizPassStart)->Unit(benchmark::kMicrosecond);
 
 void QuizAllMeaningsRead(benchmark::State& state) {
-    large();
+    largeMainWindow();
     auto rs = Recordset::open(Connection::open(ConnectionStrings::Shared),
                               QStringLiteral("select * from words"));
     const QuizEngine::MeaningRows rows = QuizEngine::meaningRows(*rs);
@@ -96,7 +71,7 @@ void QuizWrongMeaningsAllAlike(benchmark::State& state) {
 BENCHMARK(QuizWrongMeaningsAllAlike)->Unit(benchmark::kMillisecond);
 
 void GameWordPoolOfAllWords(benchmark::State& state) {
-    large();
+    largeMainWindow();
     auto rs = Recordset::open(Connection::open(ConnectionStrings::Shared),
                               QStringLiteral("select * from words"));
     for (auto _ : state)
@@ -105,7 +80,7 @@ void GameWordPoolOfAllWords(benchmark::State& state) {
 BENCHMARK(GameWordPoolOfAllWords)->Unit(benchmark::kMillisecond);
 
 void GameStartThroughTheWindow(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     frmGame game(&form);
     for (auto _ : state)
         game.Form_Load();
@@ -114,7 +89,7 @@ void GameStartThroughTheWindow(benchmark::State& state) {
 BENCHMARK(GameStartThroughTheWindow)->Unit(benchmark::kMillisecond);
 
 void GamePuzzleThroughTheWindow(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     frmGame game(&form);
     game.Form_Load();
     for (auto _ : state)
@@ -126,13 +101,5 @@ BENCHMARK(GamePuzzleThroughTheWindow)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("verbaloom"));
-    QStandardPaths::setTestModeEnabled(true);
-    MessageBox::setHandler([](const MessageBox::Request&) { return QMessageBox::Ok; });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

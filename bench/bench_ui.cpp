@@ -3,10 +3,10 @@
 #include "app/basRegistry.h"
 #include "app/StartModule.h"
 #include "data/Speech.h"
-#include "selection/IntelliSelect.h"
 #include "selection/frmFilterbox.h"
+#include "selection/IntelliSelect.h"
 #include "study/Form1.h"
-#include "SyntheticDb.h"
+#include "WindowBench.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -19,21 +19,13 @@
 
 namespace {
 
-struct Silent : Speech {
-    void speak(const QString&) override {}
-};
-struct Screen : DisplayModes {
-    QSize screenSize() const override { return {1280, 1024}; }
-    void changeResolution(int, int) override {}
-};
-
 void StartMainWindowOnShippedWords(benchmark::State& state) {
     QTemporaryDir dir;
     QFile::copy(QStringLiteral(VERBALOOM_SHIPPED_DB), dir.filePath(QStringLiteral("dbnk.db")));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    Silent speech;
-    Screen screen;
+    SilentSpeech speech;
+    FixedScreen screen;
     for (auto _ : state) {
         Form1 form(&speech, &screen);
         form.Form_Load();
@@ -45,25 +37,8 @@ void StartMainWindowOnShippedWords(benchmark::State& state) {
 }
 BENCHMARK(StartMainWindowOnShippedWords)->Unit(benchmark::kMillisecond);
 
-struct Large {
-    Large() : db(100000) {
-        form = std::make_unique<Form1>(&speech, &screen);
-        form->Form_Load();
-        form->show();
-        QApplication::processEvents();
-    }
-    SyntheticDb db;
-    Silent speech;
-    Screen screen;
-    std::unique_ptr<Form1> form;
-};
-Large& large() {
-    static Large instance;
-    return instance;
-}
-
 void NextWordClick(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     form.cmdRandomWord_Click();
     bool forward = true;
     for (auto _ : state) {
@@ -74,7 +49,7 @@ void NextWordClick(benchmark::State& state) {
 BENCHMARK(NextWordClick)->Unit(benchmark::kMillisecond);
 
 void FindKeystroke(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     const QStringList texts{QStringLiteral("m"), QStringLiteral("mo"), QStringLiteral("mol"),
                             QStringLiteral("mo")};
     int i = 0;
@@ -85,7 +60,7 @@ void FindKeystroke(benchmark::State& state) {
 BENCHMARK(FindKeystroke)->Unit(benchmark::kMillisecond);
 
 void SixCriteriaSelectionThroughTheWindow(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     IntelliSelect::Criteria c;
     c.letters = true;
     c.selectedLetters = {"A", "C", "M"};
@@ -108,7 +83,7 @@ void SixCriteriaSelectionThroughTheWindow(benchmark::State& state) {
 BENCHMARK(SixCriteriaSelectionThroughTheWindow)->Unit(benchmark::kMillisecond);
 
 void RefineKeystroke(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     form.selection().querybtn(CurrentSelection::AllWords);
     frmFilterbox refine(&form);
     const QStringList texts{QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("abc"),
@@ -122,15 +97,5 @@ BENCHMARK(RefineKeystroke)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("verbaloom"));
-    QStandardPaths::setTestModeEnabled(true);
-    // Start-up is timed up to the window, not the learner's time with the modal tip.
-    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
-                             AppSettings::ShowTipsKey, QStringLiteral("0"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

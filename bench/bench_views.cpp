@@ -1,58 +1,32 @@
 // The review views at 100,000 words, offscreen: opening the list view, the progress report,
 // and laying out the printed list.
-#include "SyntheticDb.h"
-#include "app/StartModule.h"
 #include "app/basRegistry.h"
-#include "data/DataSource.h"
+#include "app/StartModule.h"
 #include "data/Database.h"
+#include "data/DataSource.h"
 #include "data/Recordset.h"
 #include "data/Speech.h"
 #include "study/Form1.h"
 #include "ui/MessageBox.h"
-#include "views/ProgressReport.h"
-#include "views/WordListReport.h"
 #include "views/frmList.h"
 #include "views/frmReport.h"
+#include "views/ProgressReport.h"
+#include "views/WordListReport.h"
+#include "WindowBench.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QStandardPaths>
 #include <QTableView>
-#include <benchmark/benchmark.h>
 
 namespace {
 
-struct Silent : Speech {
-    void speak(const QString&) override {}
-};
-struct Screen : DisplayModes {
-    QSize screenSize() const override { return {1280, 1024}; }
-    void changeResolution(int, int) override {}
-};
-
-struct Large {
-    Large() : db(100000) {
-        MessageBox::setHandler([](const MessageBox::Request&) { return QMessageBox::Ok; });
-        form = std::make_unique<Form1>(&speech, &screen);
-        form->Form_Load();
-        form->show();
-        QApplication::processEvents();
-    }
-    SyntheticDb db;
-    Silent speech;
-    Screen screen;
-    std::unique_ptr<Form1> form;
-};
-Large& large() {
-    static Large instance;
-    return instance;
-}
-
 // From the toolbar click to the first screenful of rows painted, with the navigate window.
 void OpenListView(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     form.cmdRandomWord_Click(); // somewhere in the middle: the grid scrolls there
     for (auto _ : state) {
         form.Toolbar1_ButtonClick(QStringLiteral("Listy"));
@@ -70,7 +44,7 @@ BENCHMARK(OpenListView)->Unit(benchmark::kMillisecond);
 
 // The four counts over the whole table and the filled window (shown modal in the program).
 void ProgressReportCounts(benchmark::State& state) {
-    Form1& form = *large().form;
+    Form1& form = *largeMainWindow().form;
     for (auto _ : state) {
         const auto counts = ProgressReport::count(*form.Adodc1->connection());
         frmReport report(&form);
@@ -81,7 +55,7 @@ void ProgressReportCounts(benchmark::State& state) {
 BENCHMARK(ProgressReportCounts)->Unit(benchmark::kMillisecond);
 
 std::shared_ptr<Recordset> fiveThousand() {
-    large();
+    largeMainWindow();
     auto rs = Recordset::open(Connection::open(ConnectionStrings::Shared),
                               QStringLiteral("select * from words where groupid <= 5"));
     rs->setFilter(QStringLiteral("bookmark = 1"));
@@ -95,15 +69,15 @@ void LayOutPrintedList(benchmark::State& state) {
     words.resize(std::min<qsizetype>(words.size(), 5000));
     while (words.size() < 5000)
         words.append(words.at(words.size() % 100));
-    const int height =
-        int(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                        QMarginsF(0.75, 0.75, 0.75, 0.75), QPageLayout::Inch)
-                .paintRect(QPageLayout::Inch)
-                .height() *
-            1440);
+    const int height = int(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(0.75, 0.75, 0.75, 0.75), QPageLayout::Inch)
+                               .paintRect(QPageLayout::Inch)
+                               .height() *
+                           1440);
     int pages = 0;
     for (auto _ : state) {
-        const WordListReport::Layout layout(words, height, QStringLiteral("Sunday, 6 December 2026"));
+        const WordListReport::Layout layout(words, height,
+                                            QStringLiteral("Sunday, 6 December 2026"));
         pages = layout.pageCount();
         benchmark::DoNotOptimize(pages);
     }
@@ -125,15 +99,5 @@ BENCHMARK(ReadWordsForPrinting)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("verbaloom"));
-    QStandardPaths::setTestModeEnabled(true);
-    // The main window opens without the modal tip of the day.
-    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
-                             AppSettings::ShowTipsKey, QStringLiteral("0"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

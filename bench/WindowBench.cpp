@@ -1,0 +1,37 @@
+#include "WindowBench.h"
+
+#include "app/basRegistry.h"
+#include "ui/MessageBox.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QStandardPaths>
+
+LargeMainWindow::LargeMainWindow() : db(Words) {
+    form = std::make_unique<Form1>(&speech, &screen);
+    form->Form_Load();
+    form->show();
+    QApplication::processEvents();
+}
+
+LargeMainWindow& largeMainWindow() {
+    static LargeMainWindow instance;
+    return instance;
+}
+
+int runWindowBenchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("verbaloom"));
+    QStandardPaths::setTestModeEnabled(true);
+    // Start-up is timed up to the window, not the learner's time with the modal tip.
+    AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
+                             AppSettings::ShowTipsKey, QStringLiteral("0"));
+    MessageBox::setHandler([](const MessageBox::Request& r) {
+        return r.defaultButton != QMessageBox::NoButton ? r.defaultButton : QMessageBox::Ok;
+    });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
