@@ -133,8 +133,10 @@ private slots:
             ++n;
             if (!shape.match(w.name).hasMatch())
                 problems << w.name + QStringLiteral(": not 3 to 15 letters a to z");
-            if (QRegularExpression(QStringLiteral("\\b%1\\b").arg(w.name), QRegularExpression::CaseInsensitiveOption)
-                    .match(w.meaning).hasMatch())
+            if (QRegularExpression(QStringLiteral("\\b%1\\b").arg(w.name),
+                                   QRegularExpression::CaseInsensitiveOption)
+                    .match(w.meaning)
+                    .hasMatch())
                 problems << w.name + QStringLiteral(": meaning names the word");
             const QString why = exampleProblem(w.name, w.example);
             if (!why.isEmpty())
@@ -157,7 +159,8 @@ private slots:
             QVERIFY2(!w.meaning.trimmed().isEmpty(), qPrintable(w.name));
             QVERIFY(w.groupid >= 1);
             if (!w.example.isEmpty())
-                QVERIFY2(exampleProblem(w.name, w.example).isEmpty(), qPrintable(w.name + ": " + w.example));
+                QVERIFY2(exampleProblem(w.name, w.example).isEmpty(),
+                         qPrintable(w.name + ": " + w.example));
         }
         for (const QString& category : IntelliSelect::categories())
             QVERIFY2(counts.value(category) >= 30, qPrintable(category));
@@ -170,7 +173,8 @@ private slots:
         QByteArray bare = tips;
         bare.replace("\r\n", "");
         QVERIFY(!bare.contains('\n') && !bare.contains('\r'));
-        const QStringList lines = QString::fromUtf8(tips).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(tips).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QVERIFY(lines.size() >= 25);
         for (const QString& line : lines) {
             const qsizetype at = line.indexOf(QLatin1String("<newline>"));
@@ -180,19 +184,23 @@ private slots:
 
     void theBuiltDatabaseHoldsTheTablesWithStudyColumnsClear() {
         QTemporaryDir dir;
-        QVERIFY(QFile::copy(qEnvironmentVariable("VERBALOOM_DB"), dir.filePath(QStringLiteral("dbnk.db"))));
+        QVERIFY(QFile::copy(qEnvironmentVariable("VERBALOOM_DB"),
+                            dir.filePath(QStringLiteral("dbnk.db"))));
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
         {
             auto conn = Connection::open(ConnectionStrings::ReadOnly);
             auto all = Recordset::open(conn, QStringLiteral("select * from words"));
             QCOMPARE(all->recordCount(), int(words_.size()));
-            auto studied = Recordset::open(conn, QStringLiteral("select * from words where readcount <> 0 or sessionbm = yes or lastread IS NOT NULL"));
+            auto studied =
+                Recordset::open(conn, QStringLiteral("select * from words where readcount <> 0 or "
+                                                     "sessionbm = yes or lastread IS NOT NULL"));
             QCOMPARE(studied->recordCount(), 0);
             QCOMPARE(Recordset::open(conn, QStringLiteral("select * from spwl"))->recordCount(),
                      int(special_.size()));
-            auto first = Recordset::open(conn, QStringLiteral("select * from words where name = '") +
-                                                   words_.front().name + u'\'');
+            auto first =
+                Recordset::open(conn, QStringLiteral("select * from words where name = '") +
+                                          words_.front().name + u'\'');
             QCOMPARE(first->value(QStringLiteral("meaning")).toString(), words_.front().meaning);
         }
         QDir::setCurrent(previous);

@@ -7,8 +7,7 @@
 #include "game/frmAlphabets.h"
 #include "game/frmGame.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,14 +61,10 @@ template <class T> std::shared_ptr<bool> whenModal(std::function<void(T*)> act) 
 }
 
 // A started main window with the game opened from the toolbar; every draw is 0.
-struct Session {
+struct Session : MainWindowSession {
     explicit Session(const std::vector<WordRow>& words = FixtureDb::defaultWords(),
                      bool pronounce = false)
-        : db(words), modes(QSize(1280, 1024)) {
-        Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{0.0}));
-        form = std::make_unique<Form1>(&speech, &modes);
-        form->Form_Load();
-        form->show();
+        : MainWindowSession(words) {
         form->chkPLock->setChecked(pronounce);
         wordsGoneThrough = form->lstRead->count();
         form->Toolbar1_ButtonClick(QStringLiteral("Game"));
@@ -78,10 +73,6 @@ struct Session {
                 game = g;
         if (game)
             game->move(0, 0); // room under the boxes for the picker
-    }
-    ~Session() {
-        form.reset();
-        Random::setGlobal(nullptr);
     }
     QString puzzleWord() const { return form->Text1->text(); }
     QLabel* box(int i) const { return game->lblWordLetter[size_t(i)]; }
@@ -108,11 +99,6 @@ struct Session {
     }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
-    FixtureDb db;
-    RecordingSpeech speech;
-    FakeDisplayModes modes;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
     QPointer<frmGame> game;
     int wordsGoneThrough = 0;
 };

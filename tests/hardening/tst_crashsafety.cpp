@@ -26,7 +26,8 @@ QHash<qint64, Stored> readBack(const QString& path) {
     sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_key(db, "mirtholeandraxep", 16);
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT id, readcount, bookmark, doublebm FROM words", -1, &stmt, nullptr);
+    sqlite3_prepare_v2(db, "SELECT id, readcount, bookmark, doublebm FROM words", -1, &stmt,
+                       nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
         rows.insert(sqlite3_column_int64(stmt, 0),
                     {sqlite3_column_int64(stmt, 1), sqlite3_column_int(stmt, 2) != 0,
@@ -70,14 +71,18 @@ private slots:
                     ++acknowledged;
                 }
             }
-            QCOMPARE(db.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+            QCOMPARE(db.scalar(QStringLiteral("pragma integrity_check")).toString(),
+                     QStringLiteral("ok"));
             const QHash<qint64, Stored> stored = readBack(db.path());
             for (auto it = acked.begin(); it != acked.end(); ++it) {
                 const Stored& s = stored.value(it.key());
                 // At most one more study may have landed after the last acknowledgement.
                 QVERIFY2(s.readcount == it->readcount || s.readcount == it->readcount + 1,
                          qPrintable(QStringLiteral("run %1 word %2: stored %3, acknowledged %4")
-                                        .arg(run).arg(it.key()).arg(s.readcount).arg(it->readcount)));
+                                        .arg(run)
+                                        .arg(it.key())
+                                        .arg(s.readcount)
+                                        .arg(it->readcount)));
             }
             for (const Stored& s : stored)
                 QVERIFY(!s.doublebm || s.bookmark);

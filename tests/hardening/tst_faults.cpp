@@ -81,10 +81,15 @@ private slots:
     void anUnusableFileIsReportedAndLeftAsItWas_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing" << "Error Occured. Error Number: 3024: Could not find file '";
-        QTest::newRow("wrong key") << "key" << "Error Occured. Error Number: 3031: Not a valid password";
-        QTest::newRow("cut short") << "truncate" << "Error Occured. Error Number: 3343: Unrecognized database format";
-        QTest::newRow("random bytes") << "noise" << "Error Occured. Error Number: 3031: ";
+        QTest::newRow("missing") << "missing"
+                                 << "Error Occured. Error Number: 3024: Could not find file '";
+        QTest::newRow("wrong key") << "key"
+                                   << "Error Occured. Error Number: 3031: Not a valid password";
+        QTest::newRow("cut short")
+            << "truncate"
+            << "Error Occured. Error Number: 3343: Unrecognized database format";
+        QTest::newRow("random bytes") << "noise"
+                                      << "Error Occured. Error Number: 3031: ";
     }
     void anUnusableFileIsReportedAndLeftAsItWas() {
         QFETCH(QString, damage);
@@ -172,15 +177,19 @@ private slots:
         driver.setChildProcessModifier([] {
             // Any file may grow to 2 KiB only: the first write's journal is refused.
             std::signal(SIGXFSZ, SIG_IGN);
-            struct rlimit limit{2048, 2048};
+            struct rlimit limit {
+                2048, 2048
+            };
             setrlimit(RLIMIT_FSIZE, &limit);
         });
-        driver.start(QStringLiteral(VERBALOOM_DRIVER), {QStringLiteral("mark"), QStringLiteral("3")});
+        driver.start(QStringLiteral(VERBALOOM_DRIVER),
+                     {QStringLiteral("mark"), QStringLiteral("3")});
         QVERIFY(driver.waitForFinished(60000));
         QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
         const QString out = QString::fromUtf8(driver.readAllStandardOutput());
-        QVERIFY2(out.contains(QRegularExpression(QStringLiteral(
-                     "message: Error Occured. Error Number: 30(26|43): (Not enough space on disk|Disk or network error)"))),
+        QVERIFY2(out.contains(QRegularExpression(
+                     QStringLiteral("message: Error Occured. Error Number: 30(26|43): (Not enough "
+                                    "space on disk|Disk or network error)"))),
                  qPrintable(out));
         QCOMPARE(fileHash(db.path()), before);
         QCOMPARE(db.scalar("pragma integrity_check").toString(), QStringLiteral("ok"));
@@ -192,13 +201,15 @@ private slots:
         QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         bool immutable = false;
         if (::geteuid() == 0) // the owner of everything writes anyway; make the file immutable
-            immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), db.path()}) == 0;
+            immutable =
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), db.path()}) == 0;
         if (::geteuid() == 0 && !immutable)
             QSKIP("cannot make a file read-only for this user here");
         {
             Window w;
             QVERIFY(!w.messages.requests.isEmpty());
-            QVERIFY2(w.messages.requests.first().text.startsWith(QStringLiteral("Error Occured. Error Number: 3027: ")),
+            QVERIFY2(w.messages.requests.first().text.startsWith(
+                         QStringLiteral("Error Occured. Error Number: 3027: ")),
                      qPrintable(w.messages.requests.first().text));
             w.useEverything();
         }

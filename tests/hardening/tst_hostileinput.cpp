@@ -2,19 +2,18 @@
 // fragments, very long text, control characters, broken UTF-8, right-to-left and combining
 // marks, emoji. Afterwards the database holds exactly what the learner's actions should
 // have made it, and the program still answers.
-#include "app/Random.h"
 #include "app/basRegistry.h"
+#include "app/Random.h"
 #include "data/Recordset.h"
-#include "game/GameScoring.h"
 #include "game/dlgHighScorerName.h"
 #include "game/frmGame.h"
+#include "game/GameScoring.h"
 #include "maintenance/frmAddWord.h"
 #include "maintenance/frmEdit.h"
 #include "selection/frmFilterbox.h"
 #include "selection/frmIS.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 #include "views/frmList.h"
 
 #include <QCheckBox>
@@ -59,21 +58,12 @@ QStringList corpus() {
 
 // Short and plain enough to type key by key as well; the rest arrives as pasted text.
 bool typable(const QString& t) {
-    return t.size() <= 40 &&
-           std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    return t.size() <= 40 && std::all_of(t.begin(), t.end(), [](QChar c) {
+               return c.unicode() >= 0x20 && c.unicode() < 0x7f;
+           });
 }
 
-struct Session {
-    Session() : screen(QSize(1280, 1024)) {
-        Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{0.0}));
-        form = std::make_unique<Form1>(&speech, &screen);
-        form->Form_Load();
-        form->show();
-    }
-    ~Session() {
-        form.reset();
-        Random::setGlobal(nullptr);
-    }
+struct Session : MainWindowSession {
     // Still answers: a step moves the card and the counters follow.
     void stillAnswers() {
         form->Command10[1]->click();
@@ -82,25 +72,8 @@ struct Session {
         QApplication::processEvents();
     }
     template <class W> void withModal(std::function<void()> open, std::function<void(W*)> inside) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-            if (w) {
-                inside(w);
-                ran = true;
-                if (w->isVisible())
-                    w->close();
-            }
-        });
-        open();
-        QVERIFY(ran);
+        QVERIFY(MainWindowSession::withModal<W>(open, inside));
     }
-
-    FixtureDb db;
-    RecordingSpeech speech;
-    FakeDisplayModes screen;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
 };
 
 template <class W> W* topLevel(const char* name) {
@@ -142,12 +115,13 @@ private slots:
     void refineBoxes() {
         Session s;
         const QString before = s.db.dump();
-        s.withModal<frmFilterbox>([&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Filter It!")); },
-                                  [&](frmFilterbox* w) {
-                                      for (const QString& text : corpus())
-                                          for (QLineEdit* box : w->Text1)
-                                              feed(box, text);
-                                  });
+        s.withModal<frmFilterbox>(
+            [&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Filter It!")); },
+            [&](frmFilterbox* w) {
+                for (const QString& text : corpus())
+                    for (QLineEdit* box : w->Text1)
+                        feed(box, text);
+            });
         QCOMPARE(s.db.dump(), before);
         s.stillAnswers();
         // What stayed in force is an expression the database took.
@@ -159,18 +133,19 @@ private slots:
         Session s;
         const QString before = s.db.dump();
         for (const QString& text : corpus()) {
-            s.withModal<frmIS>([&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Intelli Select")); },
-                               [&](frmIS* w) {
-                                   w->chkRCnt->click();
-                                   w->chkLastRead->click();
-                                   w->cmbRdCnt->setCurrentText(text);
-                                   feed(w->txtRdCnt, text);
-                                   feed(w->txtDateRange[0], text);
-                                   feed(w->txtDateRange[1], text);
-                                   w->cmdOK->click();
-                                   QVERIFY(w->isVisible()); // refused with a message
-                                   w->cmdCancel->click();
-                               });
+            s.withModal<frmIS>(
+                [&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Intelli Select")); },
+                [&](frmIS* w) {
+                    w->chkRCnt->click();
+                    w->chkLastRead->click();
+                    w->cmbRdCnt->setCurrentText(text);
+                    feed(w->txtRdCnt, text);
+                    feed(w->txtDateRange[0], text);
+                    feed(w->txtDateRange[1], text);
+                    w->cmdOK->click();
+                    QVERIFY(w->isVisible()); // refused with a message
+                    w->cmdCancel->click();
+                });
         }
         QCOMPARE(s.db.dump(), before);
         QCOMPARE(s.form->Label10[2]->text(), QStringLiteral("8"));
@@ -190,12 +165,15 @@ private slots:
             // The text as a text box holds it (a NUL ends a line edit's text there).
             QCOMPARE(s.form->Text2->toPlainText(), QPlainTextEdit(text).toPlainText());
             QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words")).toInt(), 8);
-            QCOMPARE(FixtureDb::scalarAt(s.db.path(), QStringLiteral("select meaning from words where name = '") +
-                                                          QString(word).replace(u'\'', QLatin1String("''")) + u'\''),
-                     QVariant(QPlainTextEdit(text).toPlainText()));
+            QCOMPARE(
+                FixtureDb::scalarAt(s.db.path(),
+                                    QStringLiteral("select meaning from words where name = '") +
+                                        QString(word).replace(u'\'', QLatin1String("''")) + u'\''),
+                QVariant(QPlainTextEdit(text).toPlainText()));
             s.stillAnswers();
         }
-        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(),
+                 QStringLiteral("ok"));
     }
 
     void addWordStoresOrRefusesWhole() {
@@ -212,16 +190,26 @@ private slots:
             const QString name = add->txtWord->text().trimmed();
             s.messages.answers = {QMessageBox::Yes};
             add->cmdAddWord->click();
-            if (!name.isEmpty() && !stored.contains(name.toLower()) && name.compare(QLatin1String("o'clock"), Qt::CaseInsensitive) != 0) {
+            if (!name.isEmpty() && !stored.contains(name.toLower()) &&
+                name.compare(QLatin1String("o'clock"), Qt::CaseInsensitive) != 0) {
                 ++expected;
                 stored.insert(name.toLower());
             }
             QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words")).toInt(), expected);
             QApplication::processEvents();
         }
-        QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words where name = 'x''); delete from words; --'")).toInt(), 1);
-        QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words where groupid not in (1, 2, 3, 4, 5, 51, 52)")).toInt(), 0);
-        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+        QCOMPARE(s.db
+                     .scalar(QStringLiteral(
+                         "select count(*) from words where name = 'x''); delete from words; --'"))
+                     .toInt(),
+                 1);
+        QCOMPARE(s.db
+                     .scalar(QStringLiteral(
+                         "select count(*) from words where groupid not in (1, 2, 3, 4, 5, 51, 52)"))
+                     .toInt(),
+                 0);
+        QCOMPARE(s.db.scalar(QStringLiteral("pragma integrity_check")).toString(),
+                 QStringLiteral("ok"));
         add->close();
         s.stillAnswers();
     }
@@ -252,7 +240,8 @@ private slots:
             GameScoring::HighScore::store(450, game->highScorerName);
             const QString back = basRegistry::RegGetValue(basRegistry::HKEY_CURRENT_USER,
                                                           GameScoring::HighScore::Key,
-                                                          GameScoring::HighScore::NameValue).toString();
+                                                          GameScoring::HighScore::NameValue)
+                                     .toString();
             QCOMPARE(back, game->highScorerName.trimmed().section(QChar(0), 0, 0));
             QCOMPARE(GameScoring::HighScore::stored().value_or(-1), 450.0);
         }

@@ -11,15 +11,17 @@
 
 namespace {
 
-QString tool(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+QString tool(const char* name) {
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
 
 class VirtualScreen {
 public:
     VirtualScreen() {
-        server_.start(tool("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                     QStringLiteral("-screen"), QStringLiteral("0"),
-                                     QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                     QStringLiteral("tcp")});
+        server_.start(tool("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (server_.waitForReadyRead(10000))
             display_ = QLatin1Char(':') + QString::fromLatin1(server_.readLine().trimmed());
     }
@@ -45,7 +47,8 @@ public:
         env_.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
         QDir().mkpath(home + QStringLiteral("/run"));
-        QFile::setPermissions(home + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(home + QStringLiteral("/run"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     bool ready() const { return !screen_.display().isEmpty(); }
     const QProcessEnvironment& env() const { return env_; }
@@ -116,7 +119,8 @@ private slots:
             QSKIP("Xvfb and xdotool are needed to drive the real program");
         data_ = home_.filePath(QStringLiteral("data/verbaloom"));
         QDir().mkpath(data_);
-        QVERIFY(QFile::copy(qEnvironmentVariable("VERBALOOM_DB"), data_ + QStringLiteral("/dbnk.db")));
+        QVERIFY(
+            QFile::copy(qEnvironmentVariable("VERBALOOM_DB"), data_ + QStringLiteral("/dbnk.db")));
     }
 
     void aLearnersSession() {
@@ -133,8 +137,11 @@ private slots:
         start(second, desktop);
         const QString refusal = desktop.window(QStringLiteral("^Verbaloom!$"));
         QVERIFY2(!refusal.isEmpty(), "the second start showed no message");
-        QVERIFY(desktop.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                 QStringLiteral("--name"), kMainTitle}).split(u'\n').size() == 1);
+        QVERIFY(desktop
+                    .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                              QStringLiteral("--name"), kMainTitle})
+                    .split(u'\n')
+                    .size() == 1);
         desktop.keys(refusal, QStringLiteral("Return"));
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitCode(), 0);
@@ -144,8 +151,10 @@ private slots:
         QVERIFY2(first.waitForFinished(10000), "closing the main window did not end the program");
         QCOMPARE(first.exitStatus(), QProcess::NormalExit);
 
-        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1 and sessionbm = 1 and lastread = '%1'")
-                            .arg(QDate::currentDate().toString(Qt::ISODate))).toInt(),
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1 and "
+                                       "sessionbm = 1 and lastread = '%1'")
+                            .arg(QDate::currentDate().toString(Qt::ISODate)))
+                     .toInt(),
                  1);
 
         // The next run keeps the mark and starts a new session.
@@ -155,8 +164,10 @@ private slots:
         QVERIFY(!next.isEmpty());
         desktop.keys(next, QStringLiteral("ctrl+q"));
         QVERIFY(again.waitForFinished(10000));
-        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1")).toInt(), 1);
-        QCOMPARE(scalar(QStringLiteral("select count(*) from words where sessionbm = 1")).toInt(), 0);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where readcount = 1")).toInt(),
+                 1);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from words where sessionbm = 1")).toInt(),
+                 0);
     }
 };
 

@@ -13,8 +13,7 @@
 #include "maintenance/frmTip.h"
 #include "maintenance/TipsOfTheDay.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -69,22 +68,15 @@ private:
 };
 
 // A started main window on a fixture database, beside a program folder of its own.
-struct Session {
+struct Session : MainWindowSession {
     explicit Session(std::deque<double> random = {0.0}, bool load = true)
-        : modes(QSize(1280, 1024)) {
+        : MainWindowSession(FixtureDb::defaultWords(), std::move(random), false) {
         ProgramFolder::setPath(folder.path());
-        Random::setGlobal(std::make_unique<SequenceRandom>(std::move(random)));
-        form = std::make_unique<Form1>(&speech, &modes);
         if (load)
             start();
     }
-    void start() {
-        form->Form_Load();
-        form->show();
-    }
-    ~Session() {
+    ~Session() override {
         form.reset();
-        Random::setGlobal(nullptr);
         ProgramLauncher::setGlobal(nullptr);
         ProgramFolder::setPath(QString());
     }
@@ -93,12 +85,7 @@ struct Session {
         return frmAddWord::current();
     }
 
-    FixtureDb db;
     QTemporaryDir folder;
-    RecordingSpeech speech;
-    FakeDisplayModes modes;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
 };
 
 const QByteArray twoTips("What is the bag?<newline>The words of your current selection.\r\n"

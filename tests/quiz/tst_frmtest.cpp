@@ -5,8 +5,7 @@
 #include "quiz/frmtest.h"
 #include "selection/frmFilterbox.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -33,24 +32,16 @@ WordRow word(const QString& name, const QString& meaning, bool bm = false, bool 
 }
 
 // A started main window with the quiz opened from the toolbar.
-struct Session {
+struct Session : MainWindowSession {
     explicit Session(const std::vector<WordRow>& words = FixtureDb::defaultWords(),
                      const QString& filter = QString())
-        : db(words), modes(QSize(1280, 1024)) {
-        Random::setGlobal(std::make_unique<SeededRandom>(11));
-        form = std::make_unique<Form1>(&speech, &modes);
-        form->Form_Load();
-        form->show();
+        : MainWindowSession(words, std::make_unique<SeededRandom>(11)) {
         if (!filter.isEmpty())
             form->recordset()->setFilter(filter);
         form->Toolbar1_ButtonClick(QStringLiteral("Quiz"));
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* q = qobject_cast<frmtest*>(w))
                 quiz = q;
-    }
-    ~Session() {
-        form.reset();
-        Random::setGlobal(nullptr);
     }
     // The option that holds the right meaning, found by its text as a learner would.
     int rightOption() const {
@@ -72,11 +63,6 @@ struct Session {
     }
     void next() { QTest::mouseClick(quiz->nextButton, Qt::LeftButton); }
 
-    FixtureDb db;
-    RecordingSpeech speech;
-    FakeDisplayModes modes;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
     QPointer<frmtest> quiz;
 };
 

@@ -99,10 +99,12 @@ private slots:
         QTest::addColumn<bool>("d");
         QTest::addColumn<bool>("v");
         QTest::addColumn<QString>("condition");
-        QTest::newRow("E") << true << false << false << "(bookmark = NO OR (bookmark = NO AND doublebm = NO))";
+        QTest::newRow("E") << true << false << false
+                           << "(bookmark = NO OR (bookmark = NO AND doublebm = NO))";
         QTest::newRow("D") << false << true << false << "((bookmark = YES AND doublebm = NO))";
         QTest::newRow("V") << false << false << true << "((doublebm = YES ))";
-        QTest::newRow("E, D") << true << true << false << "(bookmark = NO OR (bookmark = YES AND doublebm = NO))";
+        QTest::newRow("E, D") << true << true << false
+                              << "(bookmark = NO OR (bookmark = YES AND doublebm = NO))";
         QTest::newRow("E, V") << true << false << true << "(bookmark = NO OR (doublebm = YES ))";
         QTest::newRow("D, V") << false << true << true << "((bookmark = YES ))";
         QTest::newRow("E, D, V") << true << true << true << "(bookmark = NO OR (bookmark = YES ))";
@@ -170,15 +172,20 @@ private slots:
         QCOMPARE(IntelliSelect::Messages::NoWordList,
                  QStringLiteral("Please select a WordList / WordLists or Close the Wordlist box"));
         QCOMPARE(IntelliSelect::Messages::NoDifficulty,
-                 QStringLiteral("Please Select some Difficulty Level OR close the Difficulty Level Box"));
-        QCOMPARE(IntelliSelect::Messages::NoDates,
-                 QStringLiteral("Please enter date in Date Range Boxes OR close the Date Range Box"));
-        QCOMPARE(IntelliSelect::Messages::NoCategory,
-                 QStringLiteral("Please select a Special Wordlist or Close the Special Wordlist Box"));
+                 QStringLiteral(
+                     "Please Select some Difficulty Level OR close the Difficulty Level Box"));
+        QCOMPARE(
+            IntelliSelect::Messages::NoDates,
+            QStringLiteral("Please enter date in Date Range Boxes OR close the Date Range Box"));
+        QCOMPARE(
+            IntelliSelect::Messages::NoCategory,
+            QStringLiteral("Please select a Special Wordlist or Close the Special Wordlist Box"));
         QCOMPARE(IntelliSelect::bagMessage(42), QStringLiteral("You have 42 words in your BAG"));
         QCOMPARE(Revise::nothingMessage(),
-                 QStringLiteral("0 words to practice. \r\nHave you clicked 'Mark It. I've Studied' button this session?"));
-        QCOMPARE(Revise::countMessage(3), QStringLiteral("You have 3 words to practice this session"));
+                 QStringLiteral("0 words to practice. \r\nHave you clicked 'Mark It. I've Studied' "
+                                "button this session?"));
+        QCOMPARE(Revise::countMessage(3),
+                 QStringLiteral("You have 3 words to practice this session"));
         QCOMPARE(IntelliSelect::categories().size(), 27);
         QCOMPARE(DateEntry::format(QDate(2026, 3, 7)), QStringLiteral("03/07/2026"));
     }
@@ -198,9 +205,11 @@ private slots:
         QTest::newRow("9) name starting") << false << 3 << "name like 'ab%'";
         QTest::newRow("10) name containing") << false << 0 << "name like '%na%'";
         QTest::newRow("11) meaning") << false << 1 << "meaning like '%of a%'";
-        QTest::newRow("11) meaning, second box") << false << 4 << "Meaning like '%of a%' or Meaning like '%ven%'";
+        QTest::newRow("11) meaning, second box")
+            << false << 4 << "Meaning like '%of a%' or Meaning like '%ven%'";
         QTest::newRow("12) usage") << false << 2 << "example like '%used%'";
-        QTest::newRow("12) usage, second box") << false << 5 << "Example like '%used%' or Example like '%3.%'";
+        QTest::newRow("12) usage, second box")
+            << false << 5 << "Example like '%used%' or Example like '%3.%'";
         QTest::newRow("13) read count") << false << 6 << "readcount = 4";
         QTest::newRow("14) word list") << false << 7 << "groupid = 51";
     }
@@ -231,22 +240,25 @@ private slots:
     }
 
     void countTexts() {
-        QCOMPARE(RefineFilters::currentSelectionText(120), QStringLiteral("You have 120 words in your Current Selection "));
-        QCOMPARE(RefineFilters::openingRefinedText(40), QStringLiteral("40 words after Refining your Selection."));
-        QCOMPARE(RefineFilters::optionRefinedText(40), QStringLiteral("40 WORDS After Refining your Selection"));
+        QCOMPARE(RefineFilters::currentSelectionText(120),
+                 QStringLiteral("You have 120 words in your Current Selection "));
+        QCOMPARE(RefineFilters::openingRefinedText(40),
+                 QStringLiteral("40 words after Refining your Selection."));
+        QCOMPARE(RefineFilters::optionRefinedText(40),
+                 QStringLiteral("40 WORDS After Refining your Selection"));
         QCOMPARE(RefineFilters::textRefinedText(7), QStringLiteral("7 in your POCKET."));
     }
 
     void composedStatementsSelectTheirRows() {
         FixtureDb db;
-        QCOMPARE(names(IntelliSelect::compose(Criteria()).statement).size(), 8); // null lastread too
+        QCOMPARE(names(IntelliSelect::compose(Criteria()).statement).size(),
+                 8); // null lastread too
         Criteria c;
         c.letters = true;
         c.selectedLetters = {"L", "O"}; // any case
         c.difficulty = true;
         c.easy = true;
-        QCOMPARE(names(IntelliSelect::compose(c).statement),
-                 (QStringList{"Laconic", "o'clock"}));
+        QCOMPARE(names(IntelliSelect::compose(c).statement), (QStringList{"Laconic", "o'clock"}));
         c = Criteria();
         c.studyCount = true;
         c.comparison = "<";

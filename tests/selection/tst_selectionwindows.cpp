@@ -2,12 +2,11 @@
 #include "app/Random.h"
 #include "data/DataSource.h"
 #include "data/Recordset.h"
+#include "selection/frmcalender.h"
 #include "selection/frmFilterbox.h"
 #include "selection/frmIS.h"
-#include "selection/frmcalender.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -25,41 +24,16 @@
 
 namespace {
 
-struct Session {
-    explicit Session(double firstWord = 0.0) : modes(QSize(1280, 1024)) {
-        Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{firstWord}));
-        form = std::make_unique<Form1>(&speech, &modes);
-        form->Form_Load();
-        form->show();
-    }
-    ~Session() {
-        form.reset();
-        Random::setGlobal(nullptr);
-    }
-    QString word() const { return form->Text1->text(); }
+struct Session : MainWindowSession {
+    explicit Session(double firstWord = 0.0)
+        : MainWindowSession(FixtureDb::defaultWords(), {firstWord}) {}
     QStringList counters() const {
         return {form->Label10[2]->text(), form->Label10[0]->text(), form->Label10[1]->text()};
     }
     // Runs `inside` on the modal window the toolbar key opens, then lets it close.
     template <class W> void withModal(const QString& key, std::function<void(W*)> inside) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-            QVERIFY(w);
-            inside(w);
-            ran = true;
-            if (w->isVisible())
-                w->close();
-        });
-        form->Toolbar1_ButtonClick(key);
-        QVERIFY(ran);
+        QVERIFY(MainWindowSession::withModal<W>([&] { form->Toolbar1_ButtonClick(key); }, inside));
     }
-
-    FixtureDb db;
-    RecordingSpeech speech;
-    FakeDisplayModes modes;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
 };
 
 } // namespace
@@ -74,13 +48,15 @@ private slots:
         QStringList keys;
         for (QAction* a : s.form->Toolbar1->actions())
             keys << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->text());
-        QCOMPARE(keys, (QStringList{"Intelli Select=Words Selection", "Filter It!=Refine Selection", "|",
-                                    "Revise=Session Revision", "Quiz=Quiz", "Game=Game",
+        QCOMPARE(keys, (QStringList{"Intelli Select=Words Selection", "Filter It!=Refine Selection",
+                                    "|", "Revise=Session Revision", "Quiz=Quiz", "Game=Game",
                                     "One Spot=One Spot - Ticker", "Listy=List View", "|",
                                     "Print It!=Print It!", "|", "Report=Report"}));
         auto* revise = s.form->Toolbar1->findChild<QAction*>("Revise");
-        QCOMPARE(revise->toolTip(), QStringLiteral("Revise whatever you've practiced during this session"));
-        QCOMPARE(revise->whatsThis(), QStringLiteral("Revise whatever you've marked read this session"));
+        QCOMPARE(revise->toolTip(),
+                 QStringLiteral("Revise whatever you've practiced during this session"));
+        QCOMPARE(revise->whatsThis(),
+                 QStringLiteral("Revise whatever you've marked read this session"));
     }
 
     void reviseRightAfterStartKeepsTheCard() {
@@ -91,8 +67,8 @@ private slots:
         const QStringList counters = s.counters();
         s.messages.clear();
         s.form->Toolbar1_ButtonClick("Revise");
-        QCOMPARE(s.messages.texts(),
-                 (QStringList{"0 words to practice. \r\nHave you clicked 'Mark It. I've Studied' button this session?"}));
+        QCOMPARE(s.messages.texts(), (QStringList{"0 words to practice. \r\nHave you clicked 'Mark "
+                                                  "It. I've Studied' button this session?"}));
         QCOMPARE(s.word(), word);
         QCOMPARE(s.counters(), counters);
         QCOMPARE(s.form->recordset()->filter(), QStringLiteral("groupid <= 3"));
@@ -109,9 +85,10 @@ private slots:
         s.messages.clear();
         s.form->Toolbar1_ButtonClick("Revise");
         // Then the list view opens over the session's words, with its keyboard hint.
-        QCOMPARE(s.messages.texts(),
-                 (QStringList{"You have 3 words to practice this session",
-                              "You can use your Keyboard OR\r\nEASY NAVIGATE to go through the words"}));
+        QCOMPARE(
+            s.messages.texts(),
+            (QStringList{"You have 3 words to practice this session",
+                         "You can use your Keyboard OR\r\nEASY NAVIGATE to go through the words"}));
         QVERIFY(s.form->listWindow());
         QCOMPARE(s.word(), QStringLiteral("abase"));
         QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("3"));
@@ -125,7 +102,8 @@ private slots:
         s.withModal<frmIS>("Intelli Select", [&](frmIS* w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Word Selection"));
             QCOMPARE(w->lstWLSelect->currentItem()->text(), QStringLiteral("Main WordList"));
-            QCOMPARE(w->Label5->text(), QStringLiteral("Standard set of advance English vocabulary"));
+            QCOMPARE(w->Label5->text(),
+                     QStringLiteral("Standard set of advance English vocabulary"));
             QCOMPARE(w->lstWList->count(), 53);
             QCOMPARE(w->lstWList->item(52)->text(), QStringLiteral("WordList 53"));
             QCOMPARE(w->lstAlphabet->count(), 26);
@@ -133,7 +111,9 @@ private slots:
             w->chkAlpha->click();
             QVERIFY(!w->frameAlpha->isHidden());
             QTest::mouseClick(w->cmdOK, Qt::LeftButton); // no letter yet
-            QCOMPARE(s.messages.texts().last(), QStringLiteral("Please select an Alphabet / Alphabets or Close the Alphabet Box"));
+            QCOMPARE(
+                s.messages.texts().last(),
+                QStringLiteral("Please select an Alphabet / Alphabets or Close the Alphabet Box"));
             QVERIFY(w->isVisible());
             w->lstAlphabet->item(0)->setSelected(true);
             w->chkRCnt->click();
@@ -143,9 +123,11 @@ private slots:
             QCOMPARE(w->txtRdCnt->text(), QStringLiteral("1"));
             QTest::mouseClick(w->cmdOK, Qt::LeftButton);
         });
-        QCOMPARE(s.messages.texts().last(), QStringLiteral("You have 2 words in your BAG")); // abate, abstruse
+        QCOMPARE(s.messages.texts().last(),
+                 QStringLiteral("You have 2 words in your BAG")); // abate, abstruse
         QCOMPARE(s.counters(), (QStringList{"2", "2", "1"}));
-        QCOMPARE(s.form->selection().refineFilter, QStringLiteral("bookmark = 1  or bookmark = 0 "));
+        QCOMPARE(s.form->selection().refineFilter,
+                 QStringLiteral("bookmark = 1  or bookmark = 0 "));
         QCOMPARE(s.word(), QStringLiteral("abate"));
     }
 
@@ -166,9 +148,8 @@ private slots:
     void cancelStillRefreshesTheCounters() {
         Session s;
         s.form->Label10[0]->setText(QStringLiteral("stale"));
-        s.withModal<frmIS>("Intelli Select", [&](frmIS* w) {
-            QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-        });
+        s.withModal<frmIS>("Intelli Select",
+                           [&](frmIS* w) { QTest::mouseClick(w->cmdCancel, Qt::LeftButton); });
         QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("8"));
     }
 
@@ -224,7 +205,8 @@ private slots:
         Session s;
         s.withModal<frmFilterbox>("Filter It!", [&](frmFilterbox* w) {
             QCOMPARE(w->windowTitle(), QStringLiteral(" Refine Selection"));
-            QCOMPARE(w->lblMsg->text(), QStringLiteral("You have 8 words in your Current Selection "));
+            QCOMPARE(w->lblMsg->text(),
+                     QStringLiteral("You have 8 words in your Current Selection "));
             QCOMPARE(w->lblSet->text(), QStringLiteral("8 words after Refining your Selection."));
             QTest::keyClicks(w->Text1[3], QStringLiteral("a"));
             QCOMPARE(w->lblSet->text(), QStringLiteral("4 in your POCKET."));
@@ -233,7 +215,7 @@ private slots:
             QCOMPARE(w->lblSet->text(), QStringLiteral("3 in your POCKET."));
             QCOMPARE(s.form->selection().refineFilter, QStringLiteral("name like 'ab%'"));
             QCOMPARE(s.word(), QStringLiteral("abase"));
-            QTest::keyClicks(w->Text1[6], QStringLiteral("x"));  // not a number: ignored
+            QTest::keyClicks(w->Text1[6], QStringLiteral("x")); // not a number: ignored
             QCOMPARE(s.form->selection().refineFilter, QStringLiteral("name like 'ab%'"));
             QCOMPARE(w->lblSet->text(), QStringLiteral("3 in your POCKET."));
             w->Option1[1]->click(); // Easy Words
@@ -246,7 +228,8 @@ private slots:
         QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("2"));
         // Reopening shows the stored refinement's count.
         s.withModal<frmFilterbox>("Filter It!", [&](frmFilterbox* w) {
-            QCOMPARE(w->lblMsg->text(), QStringLiteral("You have 8 words in your Current Selection "));
+            QCOMPARE(w->lblMsg->text(),
+                     QStringLiteral("You have 8 words in your Current Selection "));
             QCOMPARE(w->lblSet->text(), QStringLiteral("2 words after Refining your Selection."));
         });
     }

@@ -6,8 +6,7 @@
 #include "maintenance/frmEdit.h"
 #include "maintenance/frmMisc.h"
 #include "study/Form1.h"
-#include "support/Fakes.h"
-#include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,29 +21,7 @@
 
 namespace {
 
-// One started main window on a fixture database, with the voice and message boxes recorded.
-struct Session {
-    explicit Session(const std::vector<WordRow>& words = FixtureDb::defaultWords(),
-                     std::deque<double> random = {0.0})
-        : db(words), modes(QSize(1280, 1024)) {
-        Random::setGlobal(std::make_unique<SequenceRandom>(std::move(random)));
-        form = std::make_unique<Form1>(&speech, &modes);
-        form->Form_Load();
-        form->show();
-    }
-    ~Session() {
-        form.reset();
-        Random::setGlobal(nullptr);
-    }
-    QString word() const { return form->Text1->text(); }
-    void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-
-    FixtureDb db;
-    RecordingSpeech speech;
-    FakeDisplayModes modes;
-    MessageRecorder messages;
-    std::unique_ptr<Form1> form;
-};
+using Session = MainWindowSession;
 
 } // namespace
 

@@ -11,12 +11,12 @@
 #include "study/Form1.h"
 #include "support/Fakes.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <cstdio>
 
 namespace {
 void ack(Form1& form) {

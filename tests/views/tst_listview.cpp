@@ -3,10 +3,10 @@
 #include "data/DataSource.h"
 #include "data/Recordset.h"
 #include "selection/frmFilterbox.h"
+#include "support/MainWindowSession.h"
 #include "views/frmList.h"
 #include "views/frmNavigate.h"
 #include "views/ListView.h"
-#include "views/ViewSession.h"
 #include "views/WordGridModel.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@
 #include <QToolBar>
 
 namespace {
-frmList* openList(ViewSession& s) {
+frmList* openList(MainWindowSession& s) {
     s.form->Toolbar1->findChild<QAction*>(QStringLiteral("Listy"))->trigger();
     return s.form->listWindow();
 }
@@ -46,7 +46,7 @@ private slots:
     void initTestCase() { useTestSettings(); }
 
     void openingGivesTheHintThenTheNavigateWindow() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         QVERIFY(l && l->isVisible());
         QCOMPARE(s.messages.texts(), QStringList{ListView::openingMessage()});
@@ -99,7 +99,7 @@ private slots:
     void theColumnsShowTheRow() {
         QFETCH(int, row);
         QFETCH(QStringList, cells);
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         QStringList shown;
         for (int c = 0; c < WordGridModel::ColumnCount; ++c)
@@ -108,7 +108,7 @@ private slots:
     }
 
     void theGridFollowsTheCard() {
-        ViewSession s(FixtureDb::defaultWords(), {0.0, 0.7});
+        MainWindowSession s(FixtureDb::defaultWords(), {0.0, 0.7});
         frmList* l = openList(s);
         frmNavigate* n = l->navigateWindow();
         s.click(s.form->Command10[1]);
@@ -126,7 +126,7 @@ private slots:
     }
 
     void theCardFollowsTheGrid() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         clickRow(l, 5);
         QCOMPARE(s.word(), QStringLiteral("obdurate"));
@@ -143,7 +143,7 @@ private slots:
     }
 
     void theGridShowsTheRefinedSelection() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         s.form->recordset()->setFilter(QStringLiteral("bookmark = 1"));
         QCOMPARE(l->model()->rowCount(), 3);
@@ -159,7 +159,7 @@ private slots:
     }
 
     void theNavigateWindowMarksTheWord() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         frmNavigate* n = l->navigateWindow();
         QCOMPARE(n->lblDiffLevel->text(), QStringLiteral("Easy"));
@@ -191,7 +191,7 @@ private slots:
     }
 
     void theFindBoxMovesTheCard() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         s.messages.clear();
         QTest::keyClicks(l->Text1, QStringLiteral("OB"));
@@ -209,7 +209,7 @@ private slots:
     }
 
     void refineOpensBesideTheListWithoutBlockingIt() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         s.click(l->Command1);
         auto* refine = l->findChild<frmFilterbox*>();
@@ -225,7 +225,7 @@ private slots:
     }
 
     void widerWindowWiderTextColumns() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         l->resize(900, 600);
         QHeaderView* h = l->DataGrid1->horizontalHeader();
@@ -256,7 +256,7 @@ private slots:
     }
 
     void printAndCloseAndOpenAgain() {
-        ViewSession s;
+        MainWindowSession s;
         frmList* l = openList(s);
         s.messages.clear();
         s.click(l->Command3);

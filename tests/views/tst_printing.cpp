@@ -2,10 +2,10 @@
 // the print dialog and its failure message, and the pages read back from the PDF.
 #include "data/DataSource.h"
 #include "data/Recordset.h"
+#include "support/MainWindowSession.h"
 #include "ui/PrintDialogs.h"
 #include "views/frmList.h"
 #include "views/PdfText.h"
-#include "views/ViewSession.h"
 #include "views/WordListReport.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ private slots:
     void initTestCase() { useTestSettings(); }
 
     void answeringNoPrintsNothing() {
-        ViewSession s;
+        MainWindowSession s;
         PdfPrinter pdf;
         s.form->Toolbar1->findChild<QAction*>(QStringLiteral("Print It!"))->trigger();
         QCOMPARE(s.messages.requests.size(), 1);
@@ -85,7 +85,7 @@ private slots:
     }
 
     void thePreviewPathShowsItsMessageThenThePreview() {
-        ViewSession s;
+        MainWindowSession s;
         PdfPrinter pdf;
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
         s.form->PrintIt();
@@ -99,7 +99,7 @@ private slots:
     }
 
     void theRealPreviewWindowShowsThePages() {
-        ViewSession s(FixtureDb::generatedWords(60));
+        MainWindowSession s(FixtureDb::generatedWords(60));
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
         int pages = -1;
         QString title;
@@ -122,7 +122,7 @@ private slots:
     }
 
     void directPrintingListsExactlyTheRefinedWords() {
-        ViewSession s(FixtureDb::generatedWords(40));
+        MainWindowSession s(FixtureDb::generatedWords(40));
         Recordset* rs = s.form->recordset();
         rs->setFilter(QStringLiteral("readcount = 2 or readcount = 5 or groupid = 1"));
         rs->moveFirst();
@@ -154,7 +154,7 @@ private slots:
     void directAndPreviewGiveTheSamePages() {
         if (!PdfText::available())
             QSKIP("pdftotext is not installed");
-        ViewSession s(FixtureDb::generatedWords(70));
+        MainWindowSession s(FixtureDb::generatedWords(70));
         QString direct;
         {
             PdfPrinter pdf;
@@ -170,7 +170,7 @@ private slots:
     }
 
     void aPrinterThatFailsIsReportedAndACancelIsNot() {
-        ViewSession s;
+        MainWindowSession s;
         PrintDialogs::setHandler([](PrintDialogs::Kind, QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QStringLiteral("/nonexistent-folder/for/words.pdf"));
@@ -192,7 +192,7 @@ private slots:
     void theListViewPrintsWhatItShows() {
         if (!PdfText::available())
             QSKIP("pdftotext is not installed");
-        ViewSession s;
+        MainWindowSession s;
         // The selection's own filter decides, even where the refinement text says otherwise
         // (as after a Revise or a game re-ran the source).
         s.form->selection().refineFilter = QStringLiteral("bookmark = 1");

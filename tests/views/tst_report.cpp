@@ -3,9 +3,9 @@
 #include "data/DataSource.h"
 #include "data/Recordset.h"
 #include "maintenance/frmMisc.h"
+#include "support/MainWindowSession.h"
 #include "views/frmReport.h"
 #include "views/ProgressReport.h"
-#include "views/ViewSession.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,7 +18,7 @@
 namespace {
 // Opens the report from the toolbar and runs check while it is up, then closes it as the
 // learner does; returns whether check ran.
-bool whileReportOpen(ViewSession& s, const std::function<void(frmReport*)>& check) {
+bool whileReportOpen(MainWindowSession& s, const std::function<void(frmReport*)>& check) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         auto* report = qobject_cast<frmReport*>(QApplication::activeModalWidget());
@@ -44,7 +44,7 @@ private slots:
     void initTestCase() { useTestSettings(); }
 
     void theReportCountsEveryWordAndLeavesTheSelectionAlone() {
-        ViewSession s;
+        MainWindowSession s;
         // A refined selection, standing on its second word.
         s.form->querybtn_Click(QStringLiteral("select * from words where groupid <= 4"));
         s.form->recordset()->setFilter(QStringLiteral("readcount >= 1"));
@@ -92,7 +92,7 @@ private slots:
     void aGroupWithoutWordsHasNoShare() {
         std::vector<WordRow> words = FixtureDb::defaultWords();
         std::erase_if(words, [](const WordRow& w) { return w.doublebm; });
-        ViewSession s(words);
+        MainWindowSession s(words);
         QVERIFY(whileReportOpen(s, [&](frmReport* r) {
             QCOMPARE(row(r->lblVeryDiffTotal, r->lblVeryDiffLess, r->lblVeryDiffPerc,
                          r->PBarVeryDiffLess),
@@ -103,7 +103,7 @@ private slots:
     }
 
     void anUnreadableDatabaseLeavesTheLabelsEmpty() {
-        ViewSession s;
+        MainWindowSession s;
         QFile f(s.db.path());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(QByteArray(4096, '\x5a'));
@@ -126,7 +126,7 @@ private slots:
     void theAdviceLabelsExplainHowToSelect() {
         QFETCH(QString, label);
         QFETCH(int, group);
-        ViewSession s;
+        MainWindowSession s;
         QString shown;
         bool modal = false;
         QVERIFY(whileReportOpen(s, [&](frmReport* r) {

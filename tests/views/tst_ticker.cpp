@@ -1,8 +1,8 @@
 // The One Spot ticker driven as a learner would: opened from the toolbar, stepped by hand and
 // by its timer in both orders, listening, and kept up to date while hidden.
 #include "data/DataSource.h"
+#include "support/MainWindowSession.h"
 #include "views/frmShowAll.h"
-#include "views/ViewSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +39,7 @@ void chooseSpeed(frmShowAll* t, const QString& text) {
 }
 
 // Lets the real timer step at a short test interval until the voice has heard n texts.
-void runUntilSpoken(ViewSession& s, frmShowAll* t, int n) {
+void runUntilSpoken(MainWindowSession& s, frmShowAll* t, int n) {
     t->Timer1->setInterval(10);
     QTRY_VERIFY_WITH_TIMEOUT(s.speech.spoken.size() >= n, 20000);
     QTest::mouseClick(t->chkTickerOnOff, Qt::LeftButton);
@@ -53,7 +53,7 @@ private slots:
     void initTestCase() { useTestSettings(); }
 
     void itIsThereHiddenFromTheFirstWordAndOff() {
-        ViewSession s;
+        MainWindowSession s;
         frmShowAll* t = s.form->tickerWindow();
         QVERIFY(t);
         QVERIFY(!t->isVisible());
@@ -93,7 +93,7 @@ private slots:
     }
 
     void oneSpotShowsItAndClearsAlwaysPronounce() {
-        ViewSession s;
+        MainWindowSession s;
         s.form->chkPLock->setChecked(true);
         QAction* oneSpot = s.form->Toolbar1->findChild<QAction*>(QStringLiteral("One Spot"));
         QVERIFY(oneSpot);
@@ -106,7 +106,7 @@ private slots:
     }
 
     void speedsSetTheIntervalAndOfferListening() {
-        ViewSession s;
+        MainWindowSession s;
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         QTest::mouseClick(t->chkTickerOnOff, Qt::LeftButton);
@@ -153,9 +153,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QColor, color);
         std::deque<double> draws{0.99}; // start-up shows the last word
-        for (double d : ViewSession::picks({pick}, 8))
+        for (double d : MainWindowSession::picks({pick}, 8))
             draws.push_back(d);
-        ViewSession s(FixtureDb::defaultWords(), draws);
+        MainWindowSession s(FixtureDb::defaultWords(), draws);
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         s.click(t->Command3);
@@ -171,9 +171,9 @@ private slots:
 
     void aRandomRunListensToWordThenMeaning() {
         std::deque<double> draws{0.0};
-        for (double d : ViewSession::picks({2, 6, 0, 5}, 8))
+        for (double d : MainWindowSession::picks({2, 6, 0, 5}, 8))
             draws.push_back(d);
-        ViewSession s(FixtureDb::defaultWords(), draws);
+        MainWindowSession s(FixtureDb::defaultWords(), draws);
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         QTest::mouseClick(t->chkTickerOnOff, Qt::LeftButton);
@@ -193,7 +193,7 @@ private slots:
     }
 
     void aSequentialRunGoesOnPastTheLastWord() {
-        ViewSession s(FixtureDb::defaultWords(), {0.99}); // o'clock, the last word, first
+        MainWindowSession s(FixtureDb::defaultWords(), {0.99}); // o'clock, the last word, first
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         s.form->Command10_Click(0); // venal
@@ -217,7 +217,7 @@ private slots:
     }
 
     void aSequentialStepWithoutListeningSpeaksNothing() {
-        ViewSession s;
+        MainWindowSession s;
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         QTest::mouseClick(t->Option1[1], Qt::LeftButton);
@@ -231,7 +231,7 @@ private slots:
     }
 
     void theMainWindowsOwnStepsShowThePlainWord() {
-        ViewSession s;
+        MainWindowSession s;
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         s.click(t->Command10[1]); // abate, Difficult: red
@@ -246,7 +246,7 @@ private slots:
     }
 
     void markAndPronounceAreTheMainWindows() {
-        ViewSession s;
+        MainWindowSession s;
         frmShowAll* t = s.form->tickerWindow();
         t->show();
         s.click(t->Command10[1]); // abate, read twice
@@ -258,7 +258,7 @@ private slots:
     }
 
     void closingDiscardsItUntilTheNextWord() {
-        ViewSession s;
+        MainWindowSession s;
         s.form->Toolbar1_ButtonClick(QStringLiteral("One Spot"));
         QPointer<frmShowAll> t = s.form->tickerWindow();
         QTest::mouseClick(t->chkTickerOnOff, Qt::LeftButton);
