@@ -1,5 +1,6 @@
 // The program's entry: one instance, a screen of at least 1024 pixels, the main window.
 #include "app/StartModule.h"
+#include "data/Database.h"
 #include "data/Speech.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
@@ -7,10 +8,12 @@
 
 #include <QApplication>
 
+#include <future>
+
 namespace {
 
-int Main(QApplication& app) {
-    SingleInstance instance;
+int Main(QApplication& app, const SingleInstance& instance,
+         std::future<std::shared_ptr<Connection>>& warm) {
     if (!instance.isFirst()) {
         MessageBox::info(nullptr, StartModule::AlreadyRunning);
         return 0;
@@ -28,6 +31,7 @@ int Main(QApplication& app) {
     EspeakSpeech speech;
     Form1 main(&speech, &displayModes);
     main.Form_Load();
+    warm.get();
     main.show();
     return app.exec();
 }
@@ -35,10 +39,17 @@ int Main(QApplication& app) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Checked before anything else is set up, so a second start ends at once; the first
+    // derives the database key on another thread while the windows are being built.
+    const SingleInstance instance;
+    std::future<std::shared_ptr<Connection>> warm;
+    if (instance.isFirst())
+        warm = Connection::openInBackground(ConnectionStrings::Shared);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
     QApplication::setWindowIcon(Look::icon(Look::Icon::App));
     app.setStyleSheet(Look::styleSheet());
-    return Main(app);
+    return Main(app, instance, warm);
 }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <mutex>
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
@@ -41,6 +43,13 @@ namespace {
 QHash<QString, std::weak_ptr<Connection>>& pool() {
     static QHash<QString, std::weak_ptr<Connection>> connections;
     return connections;
+}
+
+// Start-up may open the file on a second thread while the windows are built; whoever comes
+// second waits here and gets the same handle instead of deriving the key again.
+std::mutex& poolLock() {
+    static std::mutex lock;
+    return lock;
 }
 
 DbError errorFor(int rc, const QString& message, const QString& path) {
@@ -97,6 +106,7 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     const QString path = info.absoluteFilePath();
     const QString key = path + QLatin1Char('\n') + (settings.readOnly ? u'r' : u'w') +
                         QLatin1Char('\n') + settings.password;
+    const std::lock_guard<std::mutex> guard(poolLock());
     if (auto existing = pool().value(key).lock())
         return existing;
 
@@ -145,6 +155,16 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
     pool().insert(key, conn);
     return conn;
+}
+
+std::future<std::shared_ptr<Connection>> Connection::openInBackground(const QString& connectionString) {
+    return std::async(std::launch::async, [connectionString]() -> std::shared_ptr<Connection> {
+        try {
+            return open(connectionString);
+        } catch (const DbError&) {
+            return nullptr;
+        }
+    });
 }
 
 void Connection::raise(int rc) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 #include <QString>
 #include <QVariant>
@@ -37,6 +38,10 @@ class Statement;
 class Connection {
 public:
     static std::shared_ptr<Connection> open(const QString& connectionString);
+    // Opens the file on a thread of its own, so that deriving the key overlaps other start-up
+    // work; the handle joins the shared ones. Hold the result until the program has opened the
+    // same file itself. A failure is left for that later open to report.
+    static std::future<std::shared_ptr<Connection>> openInBackground(const QString& connectionString);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;

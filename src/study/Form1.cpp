@@ -588,10 +588,12 @@ void Form1::Form_Load() {
     Timer1->start();
     refreshTimerCaptions();
     try {
-        {
-            auto connection = Connection::open(ConnectionStrings::ReadWrite);
-            connection->execute(QStringLiteral("update words set sessionbm = 0"));
-        }
+        // Held until the data source has opened: both share one keyed handle, and deriving
+        // the key twice would double the start-up's slowest step.
+        const auto connection = Connection::open(ConnectionStrings::ReadWrite);
+        // Only the rows marked last session are rewritten: the same end, without rewriting
+        // (and re-encrypting) every page of the file at each start.
+        connection->execute(QStringLiteral("update words set sessionbm = 0 where sessionbm = 1"));
         Adodc1->refresh();
         selection_.selectionCount = recordset()->recordCount();
         recfunc();
