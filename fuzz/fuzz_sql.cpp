@@ -5,9 +5,9 @@
 #include "data/DbError.h"
 #include "data/SqlTranslator.h"
 
-#include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <QString>
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -18,7 +18,8 @@ sqlite3* schemaDb() {
     static sqlite3* db = [] {
         sqlite3* d = nullptr;
         sqlite3_open(":memory:", &d);
-        sqlite3_exec(d, WordSchema::createStatements().toUtf8().constData(), nullptr, nullptr, nullptr);
+        sqlite3_exec(d, WordSchema::createStatements().toUtf8().constData(), nullptr, nullptr,
+                     nullptr);
         return d;
     }();
     return db;
@@ -30,9 +31,11 @@ void mustBeOneQuery(const QString& sql) {
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(schemaDb(), utf8.constData(), int(utf8.size()), &stmt, &tail) != SQLITE_OK)
+    if (sqlite3_prepare_v2(schemaDb(), utf8.constData(), int(utf8.size()), &stmt, &tail) !=
+        SQLITE_OK)
         return;
-    const bool oneQuery = sqlite3_stmt_readonly(stmt) && tail && QByteArray(tail).trimmed().isEmpty();
+    const bool oneQuery =
+        sqlite3_stmt_readonly(stmt) && tail && QByteArray(tail).trimmed().isEmpty();
     sqlite3_finalize(stmt);
     if (!oneQuery)
         std::abort();

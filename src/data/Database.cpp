@@ -157,7 +157,8 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     return conn;
 }
 
-std::future<std::shared_ptr<Connection>> Connection::openInBackground(const QString& connectionString) {
+std::future<std::shared_ptr<Connection>>
+Connection::openInBackground(const QString& connectionString) {
     return std::async(std::launch::async, [connectionString]() -> std::shared_ptr<Connection> {
         try {
             return open(connectionString);

@@ -41,7 +41,8 @@ public:
     // Opens the file on a thread of its own, so that deriving the key overlaps other start-up
     // work; the handle joins the shared ones. Hold the result until the program has opened the
     // same file itself. A failure is left for that later open to report.
-    static std::future<std::shared_ptr<Connection>> openInBackground(const QString& connectionString);
+    static std::future<std::shared_ptr<Connection>>
+    openInBackground(const QString& connectionString);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;

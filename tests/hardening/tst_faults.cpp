@@ -1,13 +1,16 @@
 // A damaged, missing, locked or unwritable database: one clear message, no crash, and the
 // learner's earlier data exactly as it was.
+#include "app/ProgramFolder.h"
 #include "app/Random.h"
 #include "data/Recordset.h"
+#include "maintenance/frmTip.h"
 #include "study/Form1.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -174,9 +177,12 @@ private slots:
         QTest::addColumn<QString>("message");
         // With words marked last session, the start-up reset is the first write refused.
         QTest::newRow("at start") << true
-                                  << "message: Error Occured. Error Number: 30(26|43): (Not enough space on disk|Disk or network error)";
-        QTest::newRow("while studying") << false
-                                        << "message: Your progress on this word could not be saved. \\|  \\| (Not enough space on disk|Disk or network error)";
+                                  << "message: Error Occured. Error Number: 30(26|43): (Not enough "
+                                     "space on disk|Disk or network error)";
+        QTest::newRow("while studying")
+            << false
+            << "message: Your progress on this word could not be saved. \\|  \\| (Not enough space "
+               "on disk|Disk or network error)";
     }
     void aDiskThatRefusesWrites() {
         QFETCH(bool, markedLastSession);
@@ -191,16 +197,44 @@ private slots:
         driver.setChildProcessModifier([] {
             // Any file may grow to 2 KiB only: the first write's journal is refused.
             std::signal(SIGXFSZ, SIG_IGN);
-            struct rlimit limit{2048, 2048};
+            struct rlimit limit {
+                2048, 2048
+            };
             setrlimit(RLIMIT_FSIZE, &limit);
         });
-        driver.start(QStringLiteral(VERBALOOM_DRIVER), {QStringLiteral("mark"), QStringLiteral("3")});
+        driver.start(QStringLiteral(VERBALOOM_DRIVER),
+                     {QStringLiteral("mark"), QStringLiteral("3")});
         QVERIFY(driver.waitForFinished(60000));
         QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
         const QString out = QString::fromUtf8(driver.readAllStandardOutput());
         QVERIFY2(out.contains(QRegularExpression(message)), qPrintable(out));
         QCOMPARE(fileHash(db.path()), before);
         QCOMPARE(db.scalar("pragma integrity_check").toString(), QStringLiteral("ok"));
+    }
+
+    void aTipsFileOfBinaryJunk() {
+        QTemporaryDir folder;
+        QFile f(folder.filePath(QStringLiteral("TIPOFDAY.TXT")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QByteArray junk(64 * 1024, '\0');
+        quint32 x = 2463534242u;
+        for (char& c : junk) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            c = char(x & 0xff);
+        }
+        junk.replace(100, 9, "<newline>");
+        f.write(junk);
+        f.close();
+        ProgramFolder::setPath(folder.path());
+        {
+            frmTip tip;
+            for (int i = 0; i < 20; ++i)
+                tip.cmdNextTip->click();
+            QCOMPARE(tip.lblTipText->textFormat(), Qt::PlainText);
+        }
+        ProgramFolder::setPath(QString());
     }
 
     void aReadOnlyFile() {

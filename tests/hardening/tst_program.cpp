@@ -147,6 +147,11 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
 
+        // With another window open, closing the main window still ends everything.
+        desktop.keys(main, QStringLiteral("alt+a"));
+        desktop.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+        QVERIFY2(!desktop.window(QStringLiteral("^Add Word$"), 10000).isEmpty(),
+                 "the add-word window did not open from the menu");
         desktop.keys(main, QStringLiteral("ctrl+q"));
         QVERIFY2(first.waitForFinished(10000), "closing the main window did not end the program");
         QCOMPARE(first.exitStatus(), QProcess::NormalExit);
