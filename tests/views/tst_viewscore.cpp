@@ -22,10 +22,10 @@ namespace {
 
 // "E2" an Easy word read twice, "D4" Difficult, "V4" Very Difficult, "S0" marked Very
 // Difficult without Difficult.
-std::vector<WordRow> wordsFrom(const QString& spec) {
+std::vector<WordRow> wordsFrom(const QString& codes) {
     std::vector<WordRow> rows;
     int i = 0;
-    for (const QString& token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& token : codes.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         WordRow r;
         r.name = QStringLiteral("w%1").arg(i++);
         r.meaning = QStringLiteral("m");
