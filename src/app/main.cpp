@@ -2,7 +2,8 @@
 #include "app/StartModule.h"
 #include "data/Database.h"
 #include "data/Speech.h"
-#include "study/Form1.h"
+#include "study/MainWindow.h"
+#include "study/StudySession.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 
@@ -29,8 +30,9 @@ int Main(QApplication& app, const SingleInstance& instance,
     }
 
     EspeakSpeech speech;
-    Form1 main(&speech, &displayModes);
-    main.Form_Load();
+    StudySession session(ConnectionStrings::Shared);
+    MainWindow main(session, speech, &displayModes);
+    main.load();
     warm.get();
     main.show();
     return app.exec();

@@ -108,6 +108,27 @@ qint64 Recordset::currentId() const {
     return visible_[size_t(pos_ - 1)];
 }
 
+qint64 Recordset::idAt(int position) const {
+    if (position < 1 || position > recordCount())
+        throw DbErrors::noCurrentRecord();
+    return visible_[size_t(position - 1)];
+}
+
+int Recordset::firstMatch(const QString& criterion) const {
+    if (visible_.empty())
+        return 0;
+    const QString condition = SqlTranslator::translateCondition(criterion);
+    Statement matches = conn_->prepare(
+        QStringLiteral("SELECT id FROM %1 WHERE (%2) ORDER BY id").arg(table_, condition));
+    while (matches.step()) {
+        const qint64 id = matches.int64(0);
+        const auto it = std::lower_bound(visible_.begin(), visible_.end(), id);
+        if (it != visible_.end() && *it == id)
+            return int(it - visible_.begin()) + 1;
+    }
+    return 0;
+}
+
 void Recordset::requireCurrent() const {
     if (!hasCurrent())
         throw DbErrors::noCurrentRecord();
@@ -256,7 +277,10 @@ void Recordset::addNew(const QVariantMap& values) {
     conn_->noteWrite();
     Statement last = conn_->prepare(QStringLiteral("SELECT last_insert_rowid()"));
     last.step();
-    const qint64 id = last.int64(0);
+    includeNewRow(last.int64(0));
+}
+
+void Recordset::includeNewRow(qint64 id) {
     open_.insert(std::upper_bound(open_.begin(), open_.end(), id), id);
     const auto at = visible_.insert(std::upper_bound(visible_.begin(), visible_.end(), id), id);
     pos_ = int(at - visible_.begin()) + 1;

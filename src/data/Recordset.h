@@ -61,11 +61,17 @@ public:
                     const std::function<void(int position, const QVariantList& values)>& fn) const;
     QVariant valueAt(int position, const QString& column) const;
     qint64 currentId() const;
+    // The key of the row at a 1-based position (1..recordCount()).
+    qint64 idAt(int position) const;
+    // The 1-based position of the first row that meets the criterion, or 0 when none does.
+    int firstMatch(const QString& criterion) const;
 
     // Writes one field of the current row to the file at once.
     void setValue(const QString& column, const QVariant& value);
     // Appends a row, which becomes current. Columns left out take the table's defaults.
     void addNew(const QVariantMap& values);
+    // A row appended to the table by someone else joins the set and becomes current.
+    void includeNewRow(qint64 id);
     // Re-runs the source: filter cleared, first row current.
     void requery();
 

@@ -1,6 +1,6 @@
 #include "RefineFilters.h"
 
-#include "selection/CurrentSelection.h"
+#include "study/StudySession.h"
 
 namespace RefineFilters {
 
@@ -19,7 +19,7 @@ QString optionExpression(int index) {
     case 2:
         return QStringLiteral("doublebm = 1");
     case 3:
-        return CurrentSelection::NoRefinement;
+        return StudySession::NoRefinement;
     case 4:
         return QStringLiteral("sessionbm = 0");
     case 5:

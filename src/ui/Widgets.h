@@ -1,8 +1,5 @@
 #pragma once
 
-#include "study/StudyTracking.h"
-
-#include <QCheckBox>
 #include <QLabel>
 #include <QString>
 
@@ -20,17 +17,6 @@ inline QLabel* label(const QString& text, const QString& name, QWidget* parent) 
     auto* l = named(new QLabel(text, parent), name);
     l->setTextFormat(Qt::PlainText);
     return l;
-}
-
-inline StudyTracking::BoxState boxState(const QCheckBox* box) {
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return StudyTracking::BoxState::Checked;
-    case Qt::PartiallyChecked:
-        return StudyTracking::BoxState::Grayed;
-    default:
-        return StudyTracking::BoxState::Clear;
-    }
 }
 
 } // namespace Widgets

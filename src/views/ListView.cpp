@@ -17,11 +17,10 @@ QString openingMessage() {
     return QStringLiteral("You can use your Keyboard OR\r\nEASY NAVIGATE to go through the words");
 }
 
-QString difficultyLevel(StudyTracking::BoxState difficult, StudyTracking::BoxState veryDifficult) {
-    using StudyTracking::BoxState;
-    if (difficult == BoxState::Clear)
+QString difficultyLevel(DifficultyMarks marks) {
+    if (!marks.difficult)
         return QStringLiteral("Easy");
-    if (difficult == BoxState::Checked && veryDifficult == BoxState::Clear)
+    if (!marks.veryDifficult)
         return QStringLiteral("Difficult");
     return QStringLiteral("Double Difficult");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "study/StudyTracking.h"
+#include "data/Word.h"
 
 #include <QString>
 
@@ -27,7 +27,7 @@ GridLayout gridLayout(double windowWidth, double windowHeight);
 
 QString openingMessage();
 
-// "Easy", "Difficult" or "Double Difficult" from the main window's two difficulty boxes.
-QString difficultyLevel(StudyTracking::BoxState difficult, StudyTracking::BoxState veryDifficult);
+// "Easy", "Difficult" or "Double Difficult" from a word's two difficulty marks.
+QString difficultyLevel(DifficultyMarks marks);
 
 } // namespace ListView

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/Random.h"
-#include "study/Form1.h"
+#include "data/Database.h"
+#include "study/MainWindow.h"
+#include "study/StudySession.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
 
@@ -9,9 +11,22 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
+
+// Finds the one control of a window with the given objectName, the way a learner's tools
+// do; fails the test when there is none or more than one.
+template <class T = QWidget> T* control(const QObject* window, const QString& name) {
+    const QList<T*> found = window->findChildren<T*>(name);
+    if (found.size() != 1)
+        qFatal("%s: %lld controls named '%s'", qPrintable(window->objectName()),
+               static_cast<long long>(found.size()), qPrintable(name));
+    return found.first();
+}
 
 // One main window on a fixture database, with the voice, the random draws and the message
 // boxes in the test's hands. Started (loaded and shown) unless asked not to be.
@@ -23,20 +38,41 @@ struct MainWindowSession {
                       bool load = true)
         : db(words), modes(QSize(1280, 1024)) {
         Random::setGlobal(std::move(random));
-        form = std::make_unique<Form1>(&speech, &modes);
+        session = std::make_unique<StudySession>(ConnectionStrings::Shared);
+        form = std::make_unique<MainWindow>(*session, speech, &modes);
         if (load)
             start();
     }
     virtual ~MainWindowSession() {
         form.reset();
+        session.reset();
         Random::setGlobal(nullptr);
     }
     void start() {
-        form->Form_Load();
+        form->load();
         form->show();
     }
-    QString word() const { return form->Text1->text(); }
+    template <class T = QWidget> T* find(const QString& name) const {
+        return control<T>(form.get(), name);
+    }
+    QString word() const { return find<QLineEdit>(QStringLiteral("Text1"))->text(); }
+    // What a control shows: a label's, a box's or a button's text.
+    QString text(const QString& name) const { return textOf(find(name)); }
+    static QString textOf(const QWidget* w) {
+        if (auto* l = qobject_cast<const QLabel*>(w))
+            return l->text();
+        if (auto* e = qobject_cast<const QLineEdit*>(w))
+            return e->text();
+        if (auto* p = qobject_cast<const QPlainTextEdit*>(w))
+            return p->toPlainText();
+        if (auto* b = qobject_cast<const QAbstractButton*>(w))
+            return b->text();
+        qFatal("no text in %s", qPrintable(w->objectName()));
+    }
+    void click(const QString& name) const { click(find<QAbstractButton>(name)); }
     static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // Presses a toolbar button by its key, as the learner's tools do.
+    void toolbar(const QString& key) const { control<QAction>(form.get(), key)->trigger(); }
     // Draws that pick the 0-based rows given, out of n rows.
     static std::deque<double> picks(std::initializer_list<int> rows, int n) {
         std::deque<double> out;
@@ -65,5 +101,6 @@ struct MainWindowSession {
     RecordingSpeech speech;
     FakeDisplayModes modes;
     MessageRecorder messages;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<StudySession> session;
+    std::unique_ptr<MainWindow> form;
 };

@@ -6,26 +6,28 @@
 // Every message box is printed as "message: <text>" and answered with its default.
 #include "app/basRegistry.h"
 #include "app/Random.h"
-#include "data/DataSource.h"
-#include "data/Recordset.h"
-#include "study/Form1.h"
+#include "data/Database.h"
+#include "study/MainWindow.h"
+#include "study/StudySession.h"
 #include "support/Fakes.h"
 
 #include <cstdio>
 #include <QApplication>
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 
 namespace {
-void ack(Form1& form) {
-    Recordset* rs = form.recordset();
-    if (!rs || !rs->hasCurrent())
+void ack(const StudySession& session) {
+    const Word& word = session.currentWord();
+    if (!word.isValid())
         return;
-    std::printf("ack %lld %lld %d\n", rs->currentId(), rs->value("readcount").toLongLong(),
-                rs->value("bookmark").toBool() ? 1 : 0);
+    std::printf("ack %lld %d %d\n", word.id, word.readCount, word.difficult ? 1 : 0);
     std::fflush(stdout);
+}
+
+void click(const MainWindow& form, const char* name) {
+    form.findChild<QAbstractButton*>(QLatin1String(name))->click();
 }
 } // namespace
 
@@ -45,26 +47,27 @@ int main(int argc, char** argv) {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     RecordingSpeech speech;
     FakeDisplayModes screen(QSize(1280, 1024));
-    Form1 form(&speech, &screen);
-    form.Form_Load();
+    StudySession session(ConnectionStrings::Shared);
+    MainWindow form(session, speech, &screen);
+    form.load();
     form.show();
     if (command == QLatin1String("mark")) {
         const int times = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 1;
         for (int i = 0; i < times; ++i) {
-            form.studiedit->click();
-            ack(form);
+            click(form, "studiedit");
+            ack(session);
         }
         return 0;
     }
     if (command == QLatin1String("mark-loop")) {
         for (;;) {
-            form.Command10[1]->click();
-            if (!form.recordset() || !form.recordset()->hasCurrent())
-                form.cmdRandomWord->click();
-            form.studiedit->click();
-            ack(form);
-            form.chkDiff[0]->click();
-            ack(form);
+            click(form, "Command10_1");
+            if (!session.currentWord().isValid())
+                click(form, "cmdRandomWord");
+            click(form, "studiedit");
+            ack(session);
+            click(form, "chkDiff_0");
+            ack(session);
         }
     }
     std::fprintf(stderr, "usage: verbaloom_driver mark-loop | mark <n>\n");

@@ -1,0 +1,6 @@
+#include "TipDialog.h"
+
+TipDialog::TipDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmTip"));
+}
+

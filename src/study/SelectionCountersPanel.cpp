@@ -1,0 +1,44 @@
+#include "SelectionCountersPanel.h"
+
+#include "ui/Widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+using Widgets::label;
+
+SelectionCountersPanel::SelectionCountersPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("counterStrip"));
+    auto* selectionCaption = label(tr("Current Selection:"), QStringLiteral("Label5"), this);
+    auto* selectionUnit = label(tr("words"), QStringLiteral("Label21"), this);
+    auto* refinedCaption = label(tr("Refined Selection"), QStringLiteral("Label3"), this);
+    refinedCaption->setToolTip(tr("These number of words that you can use"));
+    auto* refinedUnit = label(tr("words"), QStringLiteral("Label23"), this);
+    auto* positionCaption = label(tr("Word No.:"), QStringLiteral("Label7"), this);
+    refinedCount_ = label(QString(), QStringLiteral("Label10_0"), this);
+    position_ = label(QString(), QStringLiteral("Label10_1"), this);
+    selectionCount_ = label(QString(), QStringLiteral("Label10_2"), this);
+    refinedCount_->setAccessibleName(tr("Refined Selection"));
+    position_->setAccessibleName(tr("Word No."));
+    selectionCount_->setAccessibleName(tr("Current Selection"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 6, 14, 6);
+    layout->addWidget(selectionCaption);
+    layout->addWidget(selectionCount_);
+    layout->addWidget(selectionUnit);
+    layout->addStretch();
+    layout->addWidget(refinedCaption);
+    layout->addWidget(refinedCount_);
+    layout->addWidget(refinedUnit);
+    layout->addStretch();
+    layout->addWidget(positionCaption);
+    layout->addWidget(position_);
+}
+
+void SelectionCountersPanel::showCounts(const StudySession::Counts& counts) {
+    const auto text = [](std::optional<int> n) { return n ? QString::number(*n) : QString(); };
+    selectionCount_->setText(QString::number(counts.selection));
+    refinedCount_->setText(text(counts.refined));
+    position_->setText(text(counts.position));
+}

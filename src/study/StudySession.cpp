@@ -1,0 +1,301 @@
+#include "StudySession.h"
+
+#include "app/Random.h"
+#include "data/DataSource.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "selection/Revise.h"
+#include "study/Navigation.h"
+#include "study/StudyCard.h"
+
+StudySession::StudySession(const QString& connectionString, QObject* parent)
+    : QObject(parent), source_(new DataSource(connectionString, this)) {
+    source_->setObjectName(QStringLiteral("Adodc1"));
+    source_->setRecordSource(AllWords);
+    connect(source_, &DataSource::currentChanged, this, &StudySession::rowMoved);
+    connect(source_, &DataSource::rowsChanged, this, [this] {
+        emit selectionChanged();
+        emit countsChanged();
+    });
+}
+
+StudySession::~StudySession() = default;
+
+void StudySession::start() {
+    store_ = std::make_unique<WordStore>(source_->connection());
+    store_->clearSessionMarks();
+    source_->setRecordSource(AllWords);
+    source_->refresh();
+    selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
+    emit countsChanged();
+}
+
+Recordset* StudySession::refinedRows() const {
+    return source_->recordset().get();
+}
+
+std::shared_ptr<Connection> StudySession::connection() const {
+    return source_->connection();
+}
+
+QString StudySession::selectionSource() const {
+    return source_->recordSource();
+}
+
+StudySession::Counts StudySession::counts() const {
+    Counts c;
+    c.selection = selectionCount_;
+    if (const Recordset* rs = refinedRows()) {
+        c.refined = rs->recordCount();
+        if (const int pos = rs->absolutePosition(); pos >= 1)
+            c.position = pos;
+    }
+    return c;
+}
+
+Word StudySession::wordAt(int position) const {
+    const Recordset* rs = refinedRows();
+    if (!store_ || !rs || position < 1 || position > rs->recordCount())
+        return {};
+    return store_->word(rs->table(), rs->idAt(position));
+}
+
+void StudySession::rowMoved() {
+    refreshCurrent();
+    emit countsChanged();
+}
+
+void StudySession::refreshCurrent() {
+    Word word;
+    const Recordset* rs = refinedRows();
+    if (store_ && rs && rs->hasCurrent())
+        tryStep([&] { word = store_->word(rs->table(), rs->currentId()); });
+    current_ = word;
+    emit currentWordChanged(current_);
+}
+
+// ---- steps ----
+
+void StudySession::beginStep() {
+    timer_.resume();
+    emit aboutToStep();
+}
+
+void StudySession::endStep() {
+    emit stepped(current_);
+    emit countsChanged();
+}
+
+void StudySession::next() {
+    step(true);
+}
+
+void StudySession::previous() {
+    step(false);
+}
+
+void StudySession::step(bool forward) {
+    if (isHeld())
+        return;
+    beginStep();
+    // Stepping onto either end is allowed once; the step after it finds no row and puts its
+    // own button out of use. Any step puts the other button back in use.
+    Recordset* rs = refinedRows();
+    if (rs && !(forward ? rs->eof() : rs->bof()))
+        forward ? rs->moveNext() : rs->movePrevious();
+    else if (rs)
+        (forward ? steps_.next : steps_.previous) = false;
+    (forward ? steps_.previous : steps_.next) = true;
+    emit stepsChanged();
+    endStep();
+}
+
+void StudySession::randomWord() {
+    if (isHeld())
+        return;
+    beginStep();
+    Recordset* rs = refinedRows();
+    if (!rs || rs->recordCount() == 0) {
+        emit countsChanged();
+        return;
+    }
+    rs->moveTo(Navigation::randomIndex(rs->recordCount(), Random::global().uniform()) + 1);
+    endStep();
+}
+
+void StudySession::moveTo(int position) {
+    Recordset* rs = refinedRows();
+    if (rs && position >= 1 && position <= rs->recordCount())
+        rs->moveTo(position);
+    emit countsChanged();
+}
+
+void StudySession::stepTo(int position) {
+    beginStep();
+    Recordset* rs = refinedRows();
+    if (!rs || position < 1 || position > rs->recordCount()) {
+        emit countsChanged();
+        return;
+    }
+    rs->moveTo(position);
+    endStep();
+}
+
+bool StudySession::find(const QString& prefix) {
+    Recordset* rs = refinedRows();
+    if (!rs || isHeld())
+        return false;
+    const int before = rs->absolutePosition();
+    int found = 0;
+    tryStep([&] { found = rs->firstMatch(StudyCard::prefixCriterion(prefix)); });
+    if (found >= 1) {
+        rs->moveTo(found);
+        return true;
+    }
+    // Back to the word that was shown; from either end, the first word.
+    if (rs->recordCount() > 0)
+        rs->moveTo(std::clamp(before, 1, rs->recordCount()));
+    return false;
+}
+
+void StudySession::goTo(int position) {
+    Recordset* rs = refinedRows();
+    if (rs && !isHeld() && position >= 1 && position <= rs->recordCount())
+        rs->moveTo(position);
+}
+
+// ---- marks ----
+
+bool StudySession::write(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DbError& e) {
+        refreshCurrent(); // the card shows what is stored, not what failed
+        emit writeFailed(e.description());
+        return false;
+    }
+    refreshCurrent();
+    emit countsChanged();
+    return true;
+}
+
+bool StudySession::markStudied() {
+    timer_.resume();
+    if (!current_.isValid() || !store_)
+        return false; // no word shown: nothing studied, nothing counted
+    const Word word = current_;
+    if (!write([&] { store_->markStudied(word.table, word.id, QDate::currentDate()); }))
+        return false;
+    ++studied_;
+    emit studiedThisSessionChanged(studied_);
+    return true;
+}
+
+bool StudySession::setDifficulty(DifficultyMarks marks) {
+    if (!current_.isValid() || !store_)
+        return false;
+    const Word word = current_;
+    return write([&] { store_->setDifficulty(word.table, word.id, marks); });
+}
+
+bool StudySession::updateMeaningAndUsage(const Word& word, const QString& meaning,
+                                         const QString& usage) {
+    if (!word.isValid() || !store_)
+        throw DbErrors::noCurrentRecord();
+    store_->updateMeaningAndUsage(word.table, word.id, meaning, usage);
+    if (current_.id == word.id && current_.table == word.table)
+        refreshCurrent();
+    emit countsChanged();
+    return true;
+}
+
+// ---- the selection ----
+
+bool StudySession::selectSource(const QString& statement) {
+    source_->setRecordSource(statement);
+    return tryStep([&] { source_->refresh(); });
+}
+
+bool StudySession::applySelection(const QString& statement) {
+    if (!selectSource(statement))
+        return false;
+    refinement_ = NoRefinement;
+    selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
+    emit countsChanged();
+    return true;
+}
+
+void StudySession::applyRefinement(const QString& expression) {
+    filterRows(expression);
+    refinement_ = expression;
+}
+
+void StudySession::filterRows(const QString& expression) {
+    Recordset* rs = refinedRows();
+    if (!rs)
+        throw DbErrors::noCurrentRecord();
+    rs->setFilter(expression);
+}
+
+int StudySession::revise() {
+    const std::shared_ptr<Recordset> former = source_->recordset();
+    source_->setRecordSource(Revise::Source);
+    int count = 0;
+    tryStep([&] {
+        source_->refresh();
+        count = refinedRows()->recordCount();
+    });
+    // Nothing to revise: the rows shown before come back with their source text, so that
+    // whatever re-runs the source later works on the words the learner sees.
+    if (count == 0)
+        tryStep([&] { source_->setRecordset(former); });
+    return count;
+}
+
+// ---- adding words ----
+
+void StudySession::beginAddingWords() {
+    if (!addingWords_)
+        kept_ = source_->recordset();
+    addingWords_ = true;
+}
+
+qint64 StudySession::addWord(const WordStore::NewWord& word) {
+    if (!store_)
+        throw DbErrors::noCurrentRecord();
+    source_->setRecordSource(AllWords);
+    source_->refresh();
+    const qint64 id = store_->addWord(word);
+    if (Recordset* rs = refinedRows())
+        rs->includeNewRow(id);
+    return id;
+}
+
+void StudySession::endAddingWords() {
+    if (!addingWords_)
+        return;
+    addingWords_ = false;
+    // The rows kept at opening come back, and the source in force now is re-run: all words
+    // after an addition, the former selection when nothing was added; from the first word.
+    const QString sourceText = source_->recordSource();
+    if (kept_)
+        source_->setRecordset(kept_);
+    source_->setRecordSource(sourceText);
+    tryStep([&] { source_->refresh(); });
+    kept_.reset();
+}
+
+// ---- holding ----
+
+void StudySession::hold() {
+    if (++holds_ == 1)
+        emit heldChanged(true);
+}
+
+void StudySession::release() {
+    if (holds_ == 0)
+        return;
+    if (--holds_ == 0)
+        emit heldChanged(false);
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "data/Word.h"
+#include "data/WordStore.h"
+#include "study/StudyTimer.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <QObject>
+#include <QString>
+
+class Connection;
+class DataSource;
+class Recordset;
+
+// The learner's study session: the current selection and its refinement, the current word,
+// the counters and every action the windows take on them. Windows are given the session and
+// show what it says; none of them reads another window's widgets.
+//
+// The selection is a result set of the word table (rows in table order, a position before
+// the first and after the last row); the refinement narrows it. A window that works on the
+// current word (the edit window, the quiz, the game) holds the session while it is open:
+// meanwhile the learner's steps from elsewhere and the ticker leave the word alone.
+class StudySession : public QObject {
+    Q_OBJECT
+public:
+    inline static const QString AllWords = QStringLiteral("select * from words");
+    // Intelli Select's refinement: passes every row.
+    inline static const QString NoRefinement = QStringLiteral("bookmark = 1  or bookmark = 0 ");
+
+    struct Counts {
+        int selection = 0; // words in the selection before refining
+        std::optional<int> refined; // none while no selection is open
+        std::optional<int> position; // 1-based; none before the first or after the last word
+    };
+    struct Steps {
+        bool previous = true; // "Previous Word" can be used
+        bool next = true;
+    };
+
+    explicit StudySession(const QString& connectionString, QObject* parent = nullptr);
+    ~StudySession() override;
+
+    // Opens the file, clears last session's marks and selects every word. Throws DbError.
+    void start();
+
+    const Word& currentWord() const { return current_; }
+    Counts counts() const;
+    Steps steps() const { return steps_; }
+    int studiedThisSession() const { return studied_; }
+    StudyTimer& timer() { return timer_; }
+
+    // The selection, for the views that read many rows (list, quiz, game, printing).
+    DataSource* dataSource() const { return source_; }
+    Recordset* refinedRows() const;
+    std::shared_ptr<Connection> connection() const;
+    WordStore* store() const { return store_.get(); }
+    // The word at a 1-based position of the refined selection; invalid when out of range.
+    Word wordAt(int position) const;
+    const QString& refinement() const { return refinement_; }
+    QString selectionSource() const;
+
+    // The learner's steps. Each resumes the study timer, announces itself (aboutToStep), and,
+    // having moved, reports stepped(). Refused while the session is held.
+    void next();
+    void previous();
+    void randomWord();
+    // The quiz and the game choose the row themselves: moveTo() moves quietly, stepTo()
+    // as a learner's random step.
+    void moveTo(int position);
+    void stepTo(int position);
+    // Moves to the first refined word whose name starts with the text; false (and back to
+    // the former word) when there is none.
+    bool find(const QString& prefix);
+    // Makes the word at a position current (the list view's grid).
+    void goTo(int position);
+
+    // Study marks on the current word, each one transaction. False when there is no word or
+    // the write failed (writeFailed says why); nothing is counted then.
+    bool markStudied();
+    bool setDifficulty(DifficultyMarks marks);
+    // Writes to the given word, wherever the session stands now.
+    bool updateMeaningAndUsage(const Word& word, const QString& meaning, const QString& usage);
+
+    // Replaces the selection with a statement (Intelli Select): the refinement starts over
+    // and the statement's rows become the selection's count. False when the database
+    // refused the statement; the former selection stays.
+    bool applySelection(const QString& statement);
+    // Re-points the selection at a statement and nothing more (the game plays all words).
+    bool selectSource(const QString& statement);
+    // Narrows the selection; only an expression the database took becomes the refinement.
+    // Throws DbError when the database refuses it; the refinement in force stays.
+    void applyRefinement(const QString& expression);
+    // Narrows the rows without recording it (the refine window's opening count).
+    void filterRows(const QString& expression);
+    // "Session Revision": the words marked this session. Returns how many; none leaves the
+    // former selection in force.
+    int revise();
+
+    // Adding words: the selection in force is kept aside while the add-word window is open;
+    // each word added shows among all words; closing gives the kept rows back and re-runs
+    // the source then in force.
+    void beginAddingWords();
+    qint64 addWord(const WordStore::NewWord& word); // throws DbError
+    void endAddingWords();
+
+    // A window that works on the current word holds it until it closes.
+    void hold();
+    void release();
+    bool isHeld() const { return holds_ > 0; }
+
+signals:
+    void currentWordChanged(const Word& word);
+    void countsChanged();
+    void stepsChanged();
+    void selectionChanged();
+    void aboutToStep();
+    void stepped(const Word& word);
+    void studiedThisSessionChanged(int count);
+    void heldChanged(bool held);
+    // A mark or an edit could not be stored; the card shows what is stored.
+    void writeFailed(const QString& description);
+
+private:
+    void rowMoved();
+    void step(bool forward);
+    void refreshCurrent();
+    bool write(const std::function<void()>& action);
+    void beginStep();
+    void endStep();
+
+    DataSource* source_;
+    std::unique_ptr<WordStore> store_;
+    StudyTimer timer_;
+    Word current_;
+    Steps steps_;
+    QString refinement_;
+    int selectionCount_ = 0;
+    int studied_ = 0;
+    int holds_ = 0;
+    std::shared_ptr<Recordset> kept_;
+    bool addingWords_ = false;
+};
