@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace MessageBox {
 namespace {
@@ -8,6 +9,33 @@ Handler& handler() {
     static Handler h;
     return h;
 }
+
+// A window closed from outside while its own message is up (the main window closing, the
+// session ending) must not be deleted under the handler that is still waiting for the
+// answer: its deletion waits until the message is answered.
+class DeferredClose {
+public:
+    explicit DeferredClose(QWidget* parent) : window_(parent ? parent->window() : nullptr) {
+        if (window_ && window_->testAttribute(Qt::WA_DeleteOnClose)) {
+            window_->setAttribute(Qt::WA_DeleteOnClose, false);
+            deferred_ = true;
+        }
+    }
+    ~DeferredClose() {
+        if (!window_ || !deferred_)
+            return;
+        window_->setAttribute(Qt::WA_DeleteOnClose, true);
+        if (!window_->isVisible())
+            window_->deleteLater();
+    }
+    DeferredClose(const DeferredClose&) = delete;
+    DeferredClose& operator=(const DeferredClose&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    bool deferred_ = false;
+};
+
 } // namespace
 
 void setHandler(Handler h) {
@@ -18,18 +46,22 @@ QMessageBox::StandardButton show(QWidget* parent, const Request& request) {
     Request r = request;
     if (r.title.isEmpty())
         r.title = DefaultTitle;
+    const DeferredClose guard(parent);
     if (handler())
         return handler()(r);
     // Composed texts break lines with CR LF; the label wants one break per line.
-    QMessageBox box(r.icon, r.title,
-                    QString(r.text).replace(QLatin1String("\r\n"), QLatin1String("\n")), r.buttons,
-                    parent);
+    QPointer<QMessageBox> box = new QMessageBox(
+        r.icon, r.title, QString(r.text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        r.buttons, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
     if (r.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(r.defaultButton);
-    box.setTextFormat(Qt::PlainText);
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        box->setDefaultButton(r.defaultButton);
+    box->setTextFormat(Qt::PlainText);
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
         label->setAlignment(r.alignment | Qt::AlignVCenter);
-    return QMessageBox::StandardButton(box.exec());
+    const auto answer = QMessageBox::StandardButton(box->exec());
+    delete box; // null when its parent went while it was open
+    return answer;
 }
 
 QMessageBox::StandardButton info(QWidget* parent, const QString& text, const QString& title) {
