@@ -10,10 +10,10 @@ namespace {
 
 // The bounds FSRS trains its weights within (long-term mode).
 constexpr std::array<std::pair<double, double>, 21> WeightBounds = {{
-    {0.001, 100}, {0.001, 100}, {0.001, 100}, {0.001, 100}, {1, 10},     {0.001, 4},
-    {0.001, 4},   {0.001, 0.75}, {0, 4.5},    {0, 0.8},     {0.001, 3.5}, {0.001, 5},
-    {0.001, 0.25}, {0.001, 0.9}, {0, 4},      {0, 1},       {1, 6},      {0, 2},
-    {0, 2},       {0, 0.8},     {0.1, 0.8},
+    {0.001, 100},  {0.001, 100},  {0.001, 100}, {0.001, 100}, {1, 10},      {0.001, 4},
+    {0.001, 4},    {0.001, 0.75}, {0, 4.5},     {0, 0.8},     {0.001, 3.5}, {0.001, 5},
+    {0.001, 0.25}, {0.001, 0.9},  {0, 4},       {0, 1},       {1, 6},       {0, 2},
+    {0, 2},        {0, 0.8},      {0.1, 0.8},
 }};
 
 // JavaScript's Math.round (halves go up), which the reference rounds with.
@@ -76,18 +76,17 @@ public:
     double recallStability(double d, double s, double r, int g) const {
         const double hardPenalty = g == 2 ? w[15] : 1;
         const double easyBonus = g == 4 ? w[16] : 1;
-        return round8(clampTo(s * (1 + std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]) *
-                                           (std::exp((1 - r) * w[10]) - 1) * hardPenalty *
-                                           easyBonus),
-                              MinStability, MaxStability));
+        return round8(
+            clampTo(s * (1 + std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]) *
+                                 (std::exp((1 - r) * w[10]) - 1) * hardPenalty * easyBonus),
+                    MinStability, MaxStability));
     }
 
     // Without same-day steps a lapse never raises stability: the smaller of the two.
     double forgetStability(double d, double s, double r) const {
-        const double afterFail =
-            round8(clampTo(w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) *
-                               std::exp((1 - r) * w[14]),
-                           MinStability, MaxStability));
+        const double afterFail = round8(clampTo(
+            w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) * std::exp((1 - r) * w[14]),
+            MinStability, MaxStability));
         return clampTo(round8(s), MinStability, afterFail);
     }
 

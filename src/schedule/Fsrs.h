@@ -71,10 +71,10 @@ enum Correction : unsigned {
 };
 
 struct ReviewResult {
-    Card card;              // after the grade; due = today + interval
-    int interval = 0;       // whole days
-    int elapsedDays = 0;    // days since the last review, as the grade used them
-    double recall = 0.0;    // retrievability just before the grade (0 for a new card)
+    Card card;                           // after the grade; due = today + interval
+    int interval = 0;                    // whole days
+    int elapsedDays = 0;                 // days since the last review, as the grade used them
+    double recall = 0.0;                 // retrievability just before the grade (0 for a new card)
     unsigned corrections = NoCorrection; // Correction flags
 };
 

@@ -87,8 +87,8 @@ private slots:
                               want.value(QStringLiteral("retrievability")).toDouble()) < 1e-6,
                      where);
             const Fsrs::ReviewResult got = Fsrs::review(card, rating, today, params);
-            QVERIFY2(std::abs(got.card.stability - want.value(QStringLiteral("stability")).toDouble()) <
-                         1e-6,
+            QVERIFY2(std::abs(got.card.stability -
+                              want.value(QStringLiteral("stability")).toDouble()) < 1e-6,
                      where + ": stability " + QByteArray::number(got.card.stability, 'g', 12));
             QVERIFY2(std::abs(got.card.difficulty -
                               want.value(QStringLiteral("difficulty")).toDouble()) < 1e-6,
@@ -152,8 +152,8 @@ private slots:
         negativeCounts.lapses = -1;
         Card zeroCounts = reviewCard(4, 5, lastWeek);
         zeroCounts.reps = zeroCounts.lapses = 0;
-        QTest::newRow("negative counts") << negativeCounts << zeroCounts << 1
-                                         << unsigned(Fsrs::CountsClamped);
+        QTest::newRow("negative counts")
+            << negativeCounts << zeroCounts << 1 << unsigned(Fsrs::CountsClamped);
         Card relearning = reviewCard(4, 5, lastWeek);
         relearning.state = State::Relearning;
         QTest::newRow("relearning is scheduled as review")
