@@ -22,6 +22,7 @@
 //   - a card under review without a last review day: 0 days have passed (LastReviewMissing);
 //   - negative reps or lapses count from 0 (CountsClamped); both stop at INT_MAX;
 //   - an invalid today: the card is handed back unchanged with interval 0 (TodayInvalid);
+//   - a rating outside Again..Easy is taken as the nearest of them;
 //   - parameters: desired retention is kept within 0.70..0.99, the maximum interval within
 //     1..36500 days, each weight within FSRS's published bounds (a non-finite one takes its
 //     default).
@@ -56,6 +57,8 @@ inline constexpr std::array<double, 21> DefaultWeights = {
 struct Parameters {
     std::array<double, 21> weights = DefaultWeights;
     double desiredRetention = 0.9;
+    // As in the reference, the four grades' intervals are made strictly increasing after this
+    // ceiling is applied, so Hard, Good and Easy may pass it by up to 3 days.
     int maximumInterval = MaxInterval;
 };
 

@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
 
 using Fsrs::Card;
 using Fsrs::Rating;
@@ -179,6 +180,36 @@ private slots:
         QCOMPARE(got.card.lastReview, Today);
         QVERIFY(got.interval >= 1);
         QCOMPARE(got.card.due, Today.addDays(got.interval));
+    }
+
+    // Whatever a stored card holds, a grade gives a schedule that makes sense.
+    void anyCardGivesASaneSchedule() {
+        std::mt19937 rng(99);
+        const double odd[] = {NaN, Inf, -Inf, -1, 0, 1e-300, 0.5, 3, 11, 5e4, 1e308};
+        auto value = [&] {
+            return rng() % 2 ? odd[rng() % std::size(odd)]
+                             : std::uniform_real_distribution<double>(-20, 400)(rng);
+        };
+        for (int i = 0; i < 20000; ++i) {
+            Card c;
+            c.stability = value();
+            c.difficulty = value();
+            c.state = State(int(rng() % 5));
+            c.reps = int(rng());
+            c.lapses = int(rng());
+            if (rng() % 4)
+                c.lastReview = Today.addDays(int(rng() % 20001) - 10000);
+            const auto r = Fsrs::review(c, Rating(int(rng() % 6)), Today);
+            QVERIFY(std::isfinite(r.card.stability));
+            QVERIFY(r.card.stability >= Fsrs::MinStability &&
+                    r.card.stability <= Fsrs::MaxStability);
+            QVERIFY(r.card.difficulty >= 1 && r.card.difficulty <= 10);
+            QVERIFY(r.interval >= 1 && r.interval <= Fsrs::MaxInterval + 3);
+            QCOMPARE(r.card.due, Today.addDays(r.interval));
+            QVERIFY(r.card.reps >= 1 && r.card.lapses >= 0);
+            const double recall = Fsrs::retrievability(c, Today);
+            QVERIFY(recall >= 0 && recall <= 1);
+        }
     }
 
     void countsStopAtTheirLimit() {
