@@ -227,6 +227,37 @@ private slots:
         rs->setFilter(expression); // each one is taken by the database
     }
 
+    // A number box makes a condition of a whole number only; anything else is no expression,
+    // and the window says why instead of a count.
+    void numberBoxesTakeWholeNumbersOnly_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expression");
+        QTest::newRow("blanks around") << 7 << " 12 " << "groupid = 12";
+        QTest::newRow("negative") << 6 << "-3" << "readcount = -3";
+        QTest::newRow("a condition") << 6 << "1 or 1=1" << "";
+        QTest::newRow("a closing bracket") << 7 << "0) or (1=1" << "";
+        QTest::newRow("a letter") << 6 << "x" << "";
+        QTest::newRow("nothing") << 7 << "" << "";
+    }
+    void numberBoxesTakeWholeNumbersOnly() {
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(QString, expression);
+        std::array<QString, 8> texts;
+        texts[size_t(index)] = typed;
+        QCOMPARE(RefineFilters::textExpression(index, texts), expression);
+    }
+
+    void whyARefinementTookNothing() {
+        QCOMPARE(RefineFilters::noExpressionText(6), RefineFilters::NotANumber);
+        QCOMPARE(RefineFilters::noExpressionText(7), RefineFilters::NotANumber);
+        QCOMPARE(RefineFilters::refusalText(DbError(DbErrors::SyntaxError, "near \"(\"")),
+                 RefineFilters::CannotSearch);
+        QCOMPARE(RefineFilters::refusalText(DbError(DbErrors::FileInUse, "file already in use.")),
+                 QStringLiteral("file already in use."));
+    }
+
     void anApostropheFindsWhatItSays() {
         std::array<QString, 8> texts;
         texts[3] = "o'";
