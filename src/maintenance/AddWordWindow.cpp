@@ -86,16 +86,7 @@ void AddWordWindow::buildWindow() {
     meaningBox_ = addBox(tr("Meaning"), QStringLiteral("Label3"), QStringLiteral("txtMeaning"));
     usageBox_ = addBox(tr("Usage"), QStringLiteral("Label2"), QStringLiteral("txtUsage"));
 
-    auto* levels = named(new QGroupBox(tr("Difficulty Level"), this), QStringLiteral("Frame1"));
-    const QStringList captions{tr("Easy"), tr("Difficult "), tr("Very Difficult")};
-    auto* levelRow = new QHBoxLayout(levels);
-    for (int i = 0; i < 3; ++i) {
-        difficultyOptions_[size_t(i)] = named(new QRadioButton(captions[i], levels),
-                                              QStringLiteral("optDiffLevel_%1").arg(i));
-        levelRow->addWidget(difficultyOptions_[size_t(i)]);
-    }
-    levelRow->addStretch();
-    difficultyOptions_[0]->setChecked(true);
+    QGroupBox* levels = buildDifficulty();
     auto* note = label(tr("You can anytime change the Difficutly Level"), QStringLiteral("Label4"),
                        this);
     note->setStyleSheet(QStringLiteral("color: #8a8272;"));
@@ -125,6 +116,20 @@ void AddWordWindow::buildWindow() {
     layout->addWidget(note);
     layout->addStretch();
     layout->addLayout(buttons);
+}
+
+QGroupBox* AddWordWindow::buildDifficulty() {
+    auto* box = named(new QGroupBox(tr("Difficulty Level"), this), QStringLiteral("Frame1"));
+    const QStringList captions{tr("Easy"), tr("Difficult "), tr("Very Difficult")};
+    auto* row = new QHBoxLayout(box);
+    for (int i = 0; i < 3; ++i) {
+        difficultyOptions_[size_t(i)] = named(new QRadioButton(captions[i], box),
+                                              QStringLiteral("optDiffLevel_%1").arg(i));
+        row->addWidget(difficultyOptions_[size_t(i)]);
+    }
+    row->addStretch();
+    difficultyOptions_[0]->setChecked(true);
+    return box;
 }
 
 NewWord::Difficulty AddWordWindow::difficulty() const {

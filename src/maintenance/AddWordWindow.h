@@ -5,6 +5,7 @@
 #include <array>
 #include <QDialog>
 
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +30,7 @@ protected:
 
 private:
     void buildWindow();
+    QGroupBox* buildDifficulty();
     void addWord();
     bool storeWord(const QString& name);
     NewWord::Difficulty difficulty() const;
