@@ -87,8 +87,8 @@ void AddWordWindow::buildWindow() {
     usageBox_ = addBox(tr("Usage"), QStringLiteral("Label2"), QStringLiteral("txtUsage"));
 
     QGroupBox* levels = buildDifficulty();
-    auto* note = label(tr("You can anytime change the Difficutly Level"), QStringLiteral("Label4"),
-                       this);
+    auto* note =
+        label(tr("You can anytime change the Difficutly Level"), QStringLiteral("Label4"), this);
     note->setStyleSheet(QStringLiteral("color: #8a8272;"));
 
     addButton_ = named(new QPushButton(tr("Add Word"), this), QStringLiteral("cmdAddWord"));
@@ -123,8 +123,8 @@ QGroupBox* AddWordWindow::buildDifficulty() {
     const QStringList captions{tr("Easy"), tr("Difficult "), tr("Very Difficult")};
     auto* row = new QHBoxLayout(box);
     for (int i = 0; i < 3; ++i) {
-        difficultyOptions_[size_t(i)] = named(new QRadioButton(captions[i], box),
-                                              QStringLiteral("optDiffLevel_%1").arg(i));
+        difficultyOptions_[size_t(i)] =
+            named(new QRadioButton(captions[i], box), QStringLiteral("optDiffLevel_%1").arg(i));
         row->addWidget(difficultyOptions_[size_t(i)]);
     }
     row->addStretch();

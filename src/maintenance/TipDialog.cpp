@@ -1,8 +1,8 @@
 #include "TipDialog.h"
 
+#include "app/basRegistry.h"
 #include "app/ProgramFolder.h"
 #include "app/Random.h"
-#include "app/basRegistry.h"
 #include "maintenance/TipsOfTheDay.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"

@@ -49,10 +49,9 @@ void RefineSelectionDialog::buildHeader() {
         label(tr("Further Refine you Word Selection by selecting ANY ONE of the 14 filters"),
               QStringLiteral("Label7"), this);
     instructions_->setWordWrap(true);
-    selectionCount_ = label(tr("You have 000 words in your Current Selection"),
-                            QStringLiteral("lblMsg"), this);
-    refinedCount_ =
-        label(tr("000 after Refining your Selection"), QStringLiteral("lblSet"), this);
+    selectionCount_ =
+        label(tr("You have 000 words in your Current Selection"), QStringLiteral("lblMsg"), this);
+    refinedCount_ = label(tr("000 after Refining your Selection"), QStringLiteral("lblSet"), this);
     for (QLabel* count : {selectionCount_, refinedCount_})
         count->setFont(Look::arial(11, true));
     refinedCount_->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
@@ -93,8 +92,8 @@ void RefineSelectionDialog::buildFilters() {
     texts_[4]->setAccessibleName(tr("Or meaning containing"));
     texts_[5]->setAccessibleName(tr("Or usage containing"));
     for (int i = 0; i < 14; ++i) {
-        numbers_[size_t(i)] = label(QStringLiteral("%1)").arg(i + 1),
-                                    QStringLiteral("Label4_%1").arg(i), this);
+        numbers_[size_t(i)] =
+            label(QStringLiteral("%1)").arg(i + 1), QStringLiteral("Label4_%1").arg(i), this);
         numbers_[size_t(i)]->setStyleSheet(QStringLiteral("color: #1f6f8b; font-weight: bold;"));
     }
     for (int i : {6, 7})

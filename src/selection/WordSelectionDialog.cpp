@@ -83,9 +83,9 @@ QGroupBox* WordSelectionDialog::buildWordListChoice() {
     specialListsPart_ = named(new QGroupBox(box), QStringLiteral("frameSpWL"));
     specialListsCheck_ = named(new QCheckBox(tr("Special WordList..."), specialListsPart_),
                                QStringLiteral("chkSpecialWL"));
-    specialLists_ = multiList(specialListsPart_, QStringLiteral("lstSpWL"),
-                              tr("Special word lists"),
-                              tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
+    specialLists_ =
+        multiList(specialListsPart_, QStringLiteral("lstSpWL"), tr("Special word lists"),
+                  tr("You can specify Multiple WL's using Cntrl & Shift Keys"));
     auto* special = new QVBoxLayout(specialListsPart_);
     special->addWidget(specialListsCheck_);
     special->addWidget(specialLists_, 1);
@@ -99,8 +99,8 @@ QGroupBox* WordSelectionDialog::buildWordListChoice() {
 }
 
 QGroupBox* WordSelectionDialog::buildAllWords() {
-    QGroupBox* box = criterionBox(this, QStringLiteral("Frame6"), &allWordsCheck_,
-                                  tr("All Words"), QStringLiteral("chkAll"));
+    QGroupBox* box = criterionBox(this, QStringLiteral("Frame6"), &allWordsCheck_, tr("All Words"),
+                                  QStringLiteral("chkAll"));
     (new QVBoxLayout(box))->addWidget(allWordsCheck_);
     return box;
 }
@@ -156,8 +156,8 @@ QGroupBox* WordSelectionDialog::buildStudyCount() {
     comparison_->setMaximumWidth(70);
     comparison_->setAccessibleName(tr("Comparison"));
     caption->setBuddy(comparison_);
-    studyCount_ = named(new QLineEdit(QStringLiteral("0"), studyCountPart_),
-                        QStringLiteral("txtRdCnt"));
+    studyCount_ =
+        named(new QLineEdit(QStringLiteral("0"), studyCountPart_), QStringLiteral("txtRdCnt"));
     studyCount_->setMaximumWidth(80);
     studyCount_->setAccessibleName(tr("Times studied"));
     studyCountStepper_ =
@@ -202,9 +202,9 @@ QGroupBox* WordSelectionDialog::buildDifficulty() {
 }
 
 QGroupBox* WordSelectionDialog::buildLastStudied() {
-    QGroupBox* box = criterionBox(this, QStringLiteral("Frame4"), &lastStudiedCheck_,
-                                  tr("Revise what you have studied ..."),
-                                  QStringLiteral("chkLastRead"));
+    QGroupBox* box =
+        criterionBox(this, QStringLiteral("Frame4"), &lastStudiedCheck_,
+                     tr("Revise what you have studied ..."), QStringLiteral("chkLastRead"));
     lastStudiedPart_ = named(new QFrame(box), QStringLiteral("frameLRead"));
     const std::array<QLabel*, 2> captions{
         label(tr("From (mm/dd/yyyy)"), QStringLiteral("Label18"), lastStudiedPart_),

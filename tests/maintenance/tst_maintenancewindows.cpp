@@ -1,8 +1,8 @@
 // The add-word, edit, tips and about windows and the tour launch, driven from the main
 // window's menus and buttons as a learner would.
+#include "app/basRegistry.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramLauncher.h"
-#include "app/basRegistry.h"
 #include "maintenance/AboutDialog.h"
 #include "maintenance/AddWordWindow.h"
 #include "maintenance/EditWordDialog.h"
@@ -131,7 +131,8 @@ private slots:
         QVERIFY(!w->isModal());
         QVERIFY(in<QRadioButton>(w, "optDiffLevel_0")->isChecked());
         QCOMPARE(textOf(w, "optDiffLevel_1"), QStringLiteral("Difficult "));
-        QCOMPARE(textOf(w, "Label4"), QStringLiteral("You can anytime change the Difficutly Level"));
+        QCOMPARE(textOf(w, "Label4"),
+                 QStringLiteral("You can anytime change the Difficutly Level"));
         s.openAddWord();
         QCOMPARE(s.form->findChildren<AddWordWindow*>().size(), 1);
 
@@ -214,7 +215,8 @@ private slots:
         QTest::newRow("zero-width space") << "ab\u200bc" << invisible;
         QTest::newRow("lone right-to-left mark") << "\u200f" << invisible;
         QTest::newRow("line break") << "ab\ncd" << invisible;
-        QTest::newRow("no letter") << "42" << "A word needs at least one letter. Nothing was added.";
+        QTest::newRow("no letter") << "42"
+                                   << "A word needs at least one letter. Nothing was added.";
     }
     void textThatIsNoWordIsRefused() {
         QFETCH(QString, typed);
@@ -330,7 +332,8 @@ private slots:
         QVERIFY(s.edit([&](EditWordDialog* edit) {
             s.session->moveTo(2);
             QCOMPARE(s.word(), QStringLiteral("abate"));
-            in<QPlainTextEdit>(edit, "txtUsage")->setPlainText(QStringLiteral("Do not --- yourself."));
+            in<QPlainTextEdit>(edit, "txtUsage")
+                ->setPlainText(QStringLiteral("Do not --- yourself."));
             click(edit, "cmdUpdate");
         }));
         QCOMPARE(s.column("example", "abase"), QStringLiteral("Do not --- yourself."));
@@ -379,8 +382,8 @@ private slots:
         QVERIFY(s.edit([&](EditWordDialog* edit) {
             QApplication::processEvents();
             const QRect inside = edit->rect().adjusted(14, 14, -14, -14);
-            for (const char* name : {"Picture1", "lblWord", "txtMeaning", "txtUsage", "cmdUpdate",
-                                     "cmdCancel"}) {
+            for (const char* name :
+                 {"Picture1", "lblWord", "txtMeaning", "txtUsage", "cmdUpdate", "cmdCancel"}) {
                 const QWidget* w = in(edit, name);
                 const QRect at(w->mapTo(edit, QPoint(0, 0)), w->size());
                 QVERIFY2(inside.contains(at), name);
@@ -558,8 +561,8 @@ private slots:
         writeFile(tour, "#!/bin/sh\n");
         s.toolbar(QStringLiteral("Tutorial"));
         s.toolbar(QStringLiteral("Tutorial"));
-        QCOMPARE(started, (QStringList{tour + " in " + s.folder.path(),
-                                       tour + " in " + s.folder.path()}));
+        QCOMPARE(started,
+                 (QStringList{tour + " in " + s.folder.path(), tour + " in " + s.folder.path()}));
         QCOMPARE(s.messages.requests.size(), 1);
         s.click(QStringLiteral("Command10_1"));
         QCOMPARE(s.word(), QStringLiteral("abate"));

@@ -222,12 +222,18 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expression");
-        QTest::newRow("blanks around") << 7 << " 12 " << "groupid = 12";
-        QTest::newRow("negative") << 6 << "-3" << "readcount = -3";
-        QTest::newRow("a condition") << 6 << "1 or 1=1" << "";
-        QTest::newRow("a closing bracket") << 7 << "0) or (1=1" << "";
-        QTest::newRow("a letter") << 6 << "x" << "";
-        QTest::newRow("nothing") << 7 << "" << "";
+        QTest::newRow("blanks around") << 7 << " 12 "
+                                       << "groupid = 12";
+        QTest::newRow("negative") << 6 << "-3"
+                                  << "readcount = -3";
+        QTest::newRow("a condition") << 6 << "1 or 1=1"
+                                     << "";
+        QTest::newRow("a closing bracket") << 7 << "0) or (1=1"
+                                           << "";
+        QTest::newRow("a letter") << 6 << "x"
+                                  << "";
+        QTest::newRow("nothing") << 7 << ""
+                                 << "";
     }
     void numberBoxesTakeWholeNumbersOnly() {
         QFETCH(int, index);

@@ -26,7 +26,8 @@
 namespace {
 
 struct Session : MainWindowSession {
-    explicit Session(double firstWord = 0.0, const std::vector<WordRow>& words = FixtureDb::defaultWords())
+    explicit Session(double firstWord = 0.0,
+                     const std::vector<WordRow>& words = FixtureDb::defaultWords())
         : MainWindowSession(words, {firstWord}) {}
     // Selection, refined, position: the counters as the main window shows them.
     QStringList counters() const {
@@ -172,13 +173,19 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::newRow("a statement as the count")
-            << "chkRCnt" << "txtRdCnt" << "0) ; delete from words; --"
+            << "chkRCnt"
+            << "txtRdCnt"
+            << "0) ; delete from words; --"
             << "Please enter a whole number of times (0 to 32767) in the Word Study Count box";
         QTest::newRow("a condition as the comparison")
-            << "chkRCnt" << "cmbRdCnt" << "> 0 or 1 = 1 or readcount"
+            << "chkRCnt"
+            << "cmbRdCnt"
+            << "> 0 or 1 = 1 or readcount"
             << "Please choose one of =, <, >, <=, >=, <> in the Word Study Count box";
         QTest::newRow("no real date")
-            << "chkLastRead" << "txtDateRange_0" << "02/30/2005"
+            << "chkLastRead"
+            << "txtDateRange_0"
+            << "02/30/2005"
             << "Please enter a real date as mm/dd/yyyy in the From box of the Date Range";
     }
     void refusedCriteriaKeepTheWindowOpen() {
@@ -317,15 +324,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("locked");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("read count as a condition")
-            << "Text1_6" << "1 or 1=1" << false << "Type a whole number.";
+        QTest::newRow("read count as a condition") << "Text1_6"
+                                                   << "1 or 1=1" << false << "Type a whole number.";
         QTest::newRow("word list as a condition")
-            << "Text1_7" << "0) or (1=1" << false << "Type a whole number.";
-        QTest::newRow("NUL in the meaning") << "Text1_1" << QStringLiteral("of") + QChar(0)
-                                            << false
+            << "Text1_7"
+            << "0) or (1=1" << false << "Type a whole number.";
+        QTest::newRow("NUL in the meaning") << "Text1_1" << QStringLiteral("of") + QChar(0) << false
                                             << "This text cannot be used to refine your selection.";
         QTest::newRow("another program holds the file")
-            << "Text1_1" << "of" << true << "Could not use '%1'; file already in use.";
+            << "Text1_1"
+            << "of" << true << "Could not use '%1'; file already in use.";
     }
     void aRefinementThatCannotRunSaysSo() {
         QFETCH(QString, box);
