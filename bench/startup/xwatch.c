@@ -23,7 +23,8 @@
  * the map and the watcher's asking for the window's damage.
  *
  * Exits 0 with status=ok; 1 with status=timeout (no painted window in timeout_ms, 60000
- * unless told) or status=exited (the program ended first), printing what was seen; 2 on a
+ * unless told), status=exited (the program ended first) or status=stopped (xwatch was told to
+ * stop by a signal, and ended the program), printing what was seen; 2 on a
  * usage or set-up error. -o writes the window as it is when that frame is seen (a binary PPM),
  * to check what was timed: a frame with no words in it would have been a dialog in front
  * or an empty window filled later. -v logs the window's map and all damage to stderr. */
@@ -208,11 +209,16 @@ int main(int argc, char** argv) {
     XDamageCreate(dpy, root, XDamageReportRawRectangles);
     XSync(dpy, False);
 
-    sigset_t chld;
-    sigemptyset(&chld);
-    sigaddset(&chld, SIGCHLD);
-    sigprocmask(SIG_BLOCK, &chld, NULL);
-    const int sigfd = signalfd(-1, &chld, SFD_CLOEXEC);
+    /* Signals come as events too: the program's end, and being told to stop, which must not
+     * leave the program running in its own process group. */
+    sigset_t sigs;
+    sigemptyset(&sigs);
+    sigaddset(&sigs, SIGCHLD);
+    sigaddset(&sigs, SIGTERM);
+    sigaddset(&sigs, SIGINT);
+    sigaddset(&sigs, SIGHUP);
+    sigprocmask(SIG_BLOCK, &sigs, NULL);
+    const int sigfd = signalfd(-1, &sigs, SFD_CLOEXEC);
     int failed[2];
     if (sigfd < 0 || pipe2(failed, O_CLOEXEC) < 0) {
         perror("xwatch");
@@ -235,7 +241,7 @@ int main(int argc, char** argv) {
     }
     if (pid == 0) {
         setpgid(0, 0);
-        sigprocmask(SIG_UNBLOCK, &chld, NULL);
+        sigprocmask(SIG_UNBLOCK, &sigs, NULL);
         close(ConnectionNumber(dpy));
         int err = 0;
         if (dir && chdir(dir) < 0)
@@ -264,7 +270,7 @@ int main(int argc, char** argv) {
     struct geometry g = {0, 0, 0, 0};
     Region painted = XCreateRegion();
     double map_at = -1, paint_at = -1;
-    int exited = 0;
+    int exited = 0, stopped = 0;
     const double deadline = *start + timeout;
     double settle_until = -1;
 
@@ -328,7 +334,7 @@ int main(int argc, char** argv) {
             }
         }
         const double now = now_ms();
-        if (exited || (settle_until >= 0 && now >= settle_until) ||
+        if (exited || stopped || (settle_until >= 0 && now >= settle_until) ||
             (settle_until < 0 && now >= deadline))
             break;
         struct pollfd p[2] = {{ConnectionNumber(dpy), POLLIN, 0}, {sigfd, POLLIN, 0}};
@@ -339,15 +345,22 @@ int main(int argc, char** argv) {
         }
         if (p[1].revents & POLLIN) {
             struct signalfd_siginfo si;
-            if (read(sigfd, &si, sizeof si) == sizeof si && waitpid(pid, NULL, WNOHANG) == pid)
-                exited = 1;
+            if (read(sigfd, &si, sizeof si) == sizeof si) {
+                if (si.ssi_signo != SIGCHLD)
+                    stopped = 1;
+                else if (waitpid(pid, NULL, WNOHANG) == pid)
+                    exited = 1;
+            }
         }
     }
 
     const long kib = exited ? -1 : peak_kib(pid);
     if (!exited)
         end_program(pid, sigfd);
-    const char* status = paint_at >= 0 && !exited ? "ok" : exited ? "exited" : "timeout";
+    const char* status = exited    ? "exited"
+                         : stopped ? "stopped"
+                         : paint_at >= 0 ? "ok"
+                                         : "timeout";
     printf("status=%s map_ms=%.1f paint_ms=%.1f peak_kib=%ld\n", status,
            map_at >= 0 ? map_at - *start : -1.0, paint_at >= 0 ? paint_at - *start : -1.0, kib);
     return strcmp(status, "ok") == 0 ? 0 : 1;
