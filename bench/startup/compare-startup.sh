@@ -135,6 +135,8 @@ run_once() {
   echo "$name|$line"
 }
 
+echo "versions: $(dpkg-query -W -f '${Package} ${Version}, ' kwordquiz parley libqt6widgets6 \
+  2>/dev/null)Verbaloom $(git -C "$root" describe --always --dirty 2>/dev/null || echo '?')" >&2
 echo "priority: nice $(nice), $(cat /proc/$$/autogroup 2>/dev/null || echo no autogroup);" \
      "machine load before: $(uptime)" >&2
 for round in $(seq 0 "$runs"); do
