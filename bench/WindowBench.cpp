@@ -14,9 +14,16 @@ LargeMainWindow::LargeMainWindow() : db(Words) {
     QApplication::processEvents();
 }
 
+namespace {
+// Made on first use, and let go before the application object: a window that outlives it
+// crashes at exit.
+std::unique_ptr<LargeMainWindow> large;
+} // namespace
+
 LargeMainWindow& largeMainWindow() {
-    static LargeMainWindow instance;
-    return instance;
+    if (!large)
+        large = std::make_unique<LargeMainWindow>();
+    return *large;
 }
 
 int runWindowBenchmarks(int argc, char** argv) {
@@ -33,5 +40,6 @@ int runWindowBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    large.reset();
     return 0;
 }
