@@ -1,6 +1,7 @@
 #include "WindowBench.h"
 
 #include "app/basRegistry.h"
+#include "data/Database.h"
 #include "ui/MessageBox.h"
 
 #include <benchmark/benchmark.h>
@@ -8,10 +9,16 @@
 #include <QStandardPaths>
 
 LargeMainWindow::LargeMainWindow() : db(Words) {
-    form = std::make_unique<Form1>(&speech, &screen);
-    form->Form_Load();
+    session = std::make_unique<StudySession>(ConnectionStrings::Shared);
+    form = std::make_unique<MainWindow>(*session, speech, &screen);
+    form->load();
     form->show();
     QApplication::processEvents();
+}
+
+LargeMainWindow::~LargeMainWindow() {
+    form.reset();
+    session.reset();
 }
 
 namespace {
