@@ -7,7 +7,7 @@ Each category unites WordNet synsets found by
   attr  adjectives WordNet gives as values of an attribute (taste, odour),
   ends  lemmas ending in a combining form (-phobia, -mania),
   words a hand-picked list, each word taken in its commonest sense of the
-        given part of speech.
+        given part of speech, or in sense N where written "word.N".
 A synset is given as "lemma.pos.sense", WordNet's sense number."""
 
 import re
@@ -25,7 +25,8 @@ NAMES = [
 ]
 
 MIN_PER_CATEGORY = 30
-MAX_PER_CATEGORY = 150
+# Few enough that most entries carry an example sentence.
+MAX_PER_CATEGORY = 70
 
 # Categories whose members may be names: gods and heroes are known by them.
 PROPER_NAMES_ALLOWED = {"Gods", "Mythology"}
@@ -377,12 +378,13 @@ def _synset_key(wn, ref):
 
 
 def _hand_words(anchors):
-    """(lemma, pos) pairs of a 'words' text: 'n: a b; a: c d; v: e'."""
+    """(lemma, pos, sense number or None) of a 'words' text: 'n: a b.2; a: c d; v: e'."""
     out = []
     for part in anchors.split(";"):
         pos, _, words = part.partition(":")
         for w in words.split():
-            out.append((w, POS_LETTERS[pos.strip()]))
+            lemma, _, number = w.partition(".")
+            out.append((lemma, POS_LETTERS[pos.strip()], int(number) if number else None))
     return out
 
 
@@ -407,12 +409,14 @@ def _synsets(src, anchors):
         for (lemma, pos), keys in sorted(wn.index.items()):
             if lemma.endswith(end) and lemma != end:
                 found += [(k, lemma, True) for k in keys[:1]]
-    for lemma, pos in _hand_words(anchors.get("words", "")):
+    import generate as g
+    for lemma, pos, number in _hand_words(anchors.get("words", "")):
         keys = wn.index.get((lemma, pos))
-        if not keys:
+        if not keys or (number and number > len(keys)):
             MISSING.append(f"{lemma}.{pos}")
             continue
-        found.append((keys[0], lemma, True))
+        key = keys[number - 1] if number else g.commonest_sense(src, lemma, pos).key
+        found.append((key, lemma, True))
     return found
 
 
@@ -431,8 +435,9 @@ def _name_ok(src, name, category, ss):
     return src.levels.get(low, 99) > 50 and low not in src.wn.lemma_synsets
 
 
-def build(src, freq, cuts, log):
-    """Rows of the special word list, category by category."""
+def build(src, words, freq, cuts, log):
+    """Rows of the special word list, category by category. A word that is in
+    the main table in the same sense carries the same meaning and example."""
     import generate as g          # the shared sense checks and grading
     rows = []
     for number, name in enumerate(NAMES, 1):
@@ -458,41 +463,48 @@ def build(src, freq, cuts, log):
                 seen[word.lower()] = (word, ss)
         entries = []
         for low, (word, ss) in sorted(seen.items()):
-            every = usage.all_forms(low, src.wn)
-            example = ""
-            for ex in ss.examples:
-                if g.SENSITIVE_GLOSS.search(ex):
-                    continue
-                masked = usage.mask_example(word, ss.pos, ex, every) if word.islower() else None
-                if masked and (not example or usage.word_count(masked) > usage.word_count(example)):
-                    example = masked
-            e = g.Entry(word, g.tidy_meaning(ss.definition), example)
+            e = _entry(src, words, name, word, ss)
             e.groupid = number
             e.specialwl = name
             entries.append(e)
-        # Prefer words a reader meets: known to the dictionary and the corpora,
-        # with an example; the rest are the rarest names and terms.
+        # Prefer words with an example, then words a reader meets: known to the
+        # dictionary and the corpora; the rest are the rarest names and terms.
         entries.sort(key=lambda e: (not e.example, src.levels.get(e.name, 99) > 50,
                                     -freq(e.name.lower()), e.name))
         if len(entries) > MAX_PER_CATEGORY:
             log["category cap"].append(f"{name}: {len(entries) - MAX_PER_CATEGORY} over")
             entries = entries[:MAX_PER_CATEGORY]
-        g.assign_levels(entries, _LowerFreq(freq), cuts)
+        g.grade(src, entries, freq, cuts)
         entries.sort(key=lambda e: e.name.lower())
         rows += entries
-    if MISSING:
-        raise SystemExit("categories: not in WordNet: " + " ".join(MISSING))
+    unused = set(src.category_examples) - {(e.specialwl, e.name.lower()) for e in rows}
+    if MISSING or unused:
+        raise SystemExit("categories: not in WordNet: " + " ".join(MISSING) +
+                         "; examples for no entry: " + " ".join(sorted(f"{c}:{w}" for c, w in unused)))
     return rows
 
 
-class _LowerFreq:
-    """The main list's frequency signal, for names looked up in lower case."""
-
-    def __init__(self, freq):
-        self.freq = freq
-
-    def __call__(self, w):
-        return self.freq(w.lower())
-
-    def has_signal(self, w):
-        return self.freq.has_signal(w.lower())
+def _entry(src, words, category, word, ss):
+    """The entry of `word` in the sense `ss`: the main table's meaning and
+    example where that is the same sense, else WordNet's meaning with the
+    review's sentence or WordNet's own sentence."""
+    import generate as g
+    low = word.lower()
+    main = words.get(low)
+    if main and main.synset == ss.key and (main.example or
+                                           (category, low) not in src.category_examples):
+        e = g.Entry(word, main.meaning, main.example, ss.pos, ss.key)
+        return e
+    example = ""
+    sentence = src.category_examples.get((category, low))
+    if sentence:
+        why = g.sentence_problem(sentence)
+        example = usage.mask_example(low, ss.pos, sentence, usage.all_forms(low, src.wn)) \
+            if word.islower() else None
+        if why or not example:
+            raise SystemExit(f"categories.txt: {category}: {word}: "
+                             f"{why or 'cannot mask the word'}: {sentence}")
+    elif word.islower():
+        example = g.wordnet_example(src, low, ss.pos, ss) or ""
+    meaning = main.meaning if main and main.synset == ss.key else g.tidy_meaning(ss.definition)
+    return g.Entry(word, meaning, example, ss.pos, ss.key)
