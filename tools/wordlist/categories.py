@@ -26,7 +26,7 @@ NAMES = [
 
 MIN_PER_CATEGORY = 30
 # Few enough that most entries carry an example sentence.
-MAX_PER_CATEGORY = 70
+MAX_PER_CATEGORY = 50
 
 # Categories whose members may be names: gods and heroes are known by them.
 PROPER_NAMES_ALLOWED = {"Gods", "Mythology"}
@@ -365,6 +365,39 @@ ANCHORS = {
 
 POS_LETTERS = {"n": "n", "v": "v", "a": "a", "r": "r"}
 
+# Words whose presence in a sense's definition (or its hypernyms' names) shows
+# that the sense belongs to the category: a hand-picked word is taken in such a
+# sense where it has one (relief as carving, not as a feeling).
+KEYWORDS = {
+    "Anthropology": "culture cultures society societies tribe tribal kin kinship marriage descent ancestor ritual custom people peoples human humans",
+    "Aroma": "smell smells smelling odor odour scent fragrance fragrant perfume aroma olfactory incense stench nose",
+    "Crime": "crime criminal law illegal unlawful steal theft thief rob robbery fraud murder violence",
+    "Dance": "dance dancing dancer ballet step steps",
+    "Death": "death dead die dies dying corpse burial bury buried grave tomb funeral mourning kill killing killed mortal",
+    "Dimension": "size dimension length width height depth area volume extent large small large great amount measure distance",
+    "Eating": "eat eating food meal meals dine dinner appetite hunger hungry taste consume drink feed",
+    "Education": "school schools student students teach teaching teacher learning learned university college study academic scholar instruction",
+    "Fights": "fight fighting quarrel dispute battle conflict combat attack struggle argue argument hostile",
+    "Gods": "god gods goddess deity divine worship heaven heavenly",
+    "Language": "language languages word words speech speak spoken grammar linguistic meaning expression dialect",
+    "Literature": "literature literary poem poetry poet verse writing writer written story novel prose text book",
+    "Mania": "mania craze obsession enthusiasm frenzy madness compulsive passion excitement",
+    "Music": "music musical song sound instrument melody rhythm",
+    "Mythology": "myth mythology mythical legend legendary hero monster gods",
+    "Personality Traits": "disposition character temperament manner behavior behaviour person persons showing",
+    "Phobias": "fear dread anxiety panic terror afraid",
+    "Place": "place region area land country town city district territory site location",
+    "Psychological": "mind mental psychology psychological emotion emotional behavior behaviour feeling",
+    "Religion": "religion religious church god worship faith sacred holy priest",
+    "Sculpture": "sculpture sculptor statue carving carved figure stone marble relief shape model",
+    "Shapes": "shape shaped form curve curved figure line circle round angle",
+    "Sociology": "society social class group community population",
+    "Taste": "taste flavor flavour food sweet sour bitter palate",
+    "Theatre": "theater theatre stage play drama actor actors performance audience",
+    "Time": "time period periods day year years age duration occurring occur",
+    "Violence": "violence violent force attack kill killing injure harm brutal",
+}
+
 
 MISSING = []
 
@@ -388,7 +421,23 @@ def _hand_words(anchors):
     return out
 
 
-def _synsets(src, anchors):
+def _category_sense(src, category, lemma, pos):
+    """The sense of a hand-picked word that belongs to the category: the first
+    in sense order whose definition or hypernyms name a keyword of the
+    category, else the word's commonest sense."""
+    import generate as g
+    words = set(KEYWORDS[category].split())
+    for ss, _ in src.wn.senses(lemma, pos):
+        bag = set(re.findall(r"[a-z]+", ss.definition.lower()))
+        for h in src.wn.hypernyms(ss.key):
+            for l in src.wn.synsets[h].lemmas:
+                bag.update(l.lower().split("_"))
+        if bag & words:
+            return ss.key
+    return g.commonest_sense(src, lemma, pos).key
+
+
+def _synsets(src, anchors, category=None):
     """Candidate (synset key, only this lemma or None, hand-picked) of one category."""
     wn = src.wn
     found = []
@@ -415,7 +464,7 @@ def _synsets(src, anchors):
         if not keys or (number and number > len(keys)):
             MISSING.append(f"{lemma}.{pos}")
             continue
-        key = keys[number - 1] if number else g.commonest_sense(src, lemma, pos).key
+        key = keys[number - 1] if number else _category_sense(src, category, lemma, pos)
         found.append((key, lemma, True))
     return found
 
@@ -443,7 +492,7 @@ def build(src, words, freq, cuts, log):
     for number, name in enumerate(NAMES, 1):
         anchors = ANCHORS[name]
         seen = {}
-        for key, only, hand in _synsets(src, anchors):
+        for key, only, hand in _synsets(src, anchors, name):
             ss = src.wn.synsets[key]
             for lemma in ss.lemmas:
                 word = lemma

@@ -66,9 +66,11 @@ CORE_LEXNAMES = {
 
 MAIN_LISTS = 50
 LIST_USER_A, LIST_USER_B, LIST_SUPPLEMENT = 51, 52, 53
-MAX_SUPPLEMENT = 1000
+MAX_SUPPLEMENT = 600
 # Supplementary words must be bookish: rarely said aloud.
-SUPPLEMENT_MAX_SPOKEN = 20
+SUPPLEMENT_MAX_SPOKEN = 10
+# and a real dictionary word, not a rare variant.
+SUPPLEMENT_MAX_LEVEL = 50
 HIGHFW_SHARE = 0.08
 EASY_SHARE, DIFFICULT_SHARE = 0.50, 1 / 3     # the rest is Very Difficult
 # Difficulty score: rarity weighs most; a word with no familiar part (opaque)
@@ -493,22 +495,25 @@ def select_main(src, log):
 
 
 def select_supplement(src, listed, freq, log):
-    """List 53: bookish words of argument, judgement and character that the
-    review passed over or that lack an example: written more than said."""
+    """List 53: the bookish words of supplement.txt that are not in lists
+    1-50: words for further reading that still lack an example sentence."""
     out = []
-    for w, pos in fill_pool(src, listed, defaultdict(list)):
+    for n, line in enumerate(open(os.path.join(HERE, "supplement.txt"), encoding="utf-8"), 1):
+        line = line.split("#", 1)[0].strip()
+        if not line:
+            continue
+        w, pos = line.split()
+        if w in listed:
+            continue
         ss, meaning = chosen_sense(src, w, pos)
-        if ss.lexname not in ABSTRACT_LEXNAMES or src.spoken.get(w, 0) > SUPPLEMENT_MAX_SPOKEN:
-            continue
-        if meaning_problem(meaning) or w not in src.wiki:
-            continue
-        e = Entry(w, meaning, "", pos, ss.key)
+        if not meaning or meaning_problem(meaning) or gives_away(w, meaning) or blocked(src, w):
+            raise SystemExit(f"supplement.txt:{n}: {w}: no usable meaning ({meaning!r})")
+        e = Entry(w, meaning, "", pos, ss.key if ss else None)
         e.freq = freq(w)
         out.append(e)
-    # Bookish: the commoner in writing and the rarer in speech, the better.
-    out.sort(key=lambda e: (-(freq.written(e.name) - freq.said(e.name)), e.name))
-    log["supplement cap"].append(f"{max(0, len(out) - MAX_SUPPLEMENT)} over")
-    return out[:MAX_SUPPLEMENT]
+    if len(out) > MAX_SUPPLEMENT:
+        raise SystemExit(f"supplement.txt: {len(out)} words, more than {MAX_SUPPLEMENT}")
+    return out
 
 
 # --- Difficulty, frequency and list cutting ----------------------------------
