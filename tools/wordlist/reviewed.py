@@ -2,7 +2,7 @@
 
     core.txt, fill.txt   word pos | example sentence (the word written out)
     senses.txt           word pos.N | reason, or word pos = Meaning | reason
-    categories.txt       Category: word | example sentence
+    categories.txt       Category: word | example sentence ("=": WordNet's, reviewed)
     review.txt           - word reason / - Category: word reason / + word reason
                          / ~ word reason (its frequency counts another word)
 
