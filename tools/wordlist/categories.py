@@ -540,6 +540,8 @@ def candidates(src, words, freq, name, log):
     entries = []
     for low, (word, ss, hand) in sorted(seen.items()):
         e = _entry(src, words, name, word, ss)
+        if g.meaning_problem(e.meaning):
+            continue
         entries.append((not e.example, not hand, src.levels.get(low, 99) > 50,
                         -freq(low), low, e))
     entries.sort(key=lambda t: t[:5])
