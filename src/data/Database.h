@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <future>
 #include <memory>
 #include <QString>
@@ -37,6 +38,11 @@ class Statement;
 // that uses it; several "connections" can be open at once, as the program expects.
 class Connection {
 public:
+    // The most work any one statement may take, over all its steps. Past it the statement
+    // stops with DbErrors::TooComplex: a pattern a learner typed must not freeze the program,
+    // and hold the file locked for everyone, for minutes.
+    static constexpr std::chrono::milliseconds StatementTimeLimit{1000};
+
     static std::shared_ptr<Connection> open(const QString& connectionString);
     // Opens the file on a thread of its own, so that deriving the key overlaps other start-up
     // work; the handle joins the shared ones. Hold the result until the program has opened the
@@ -67,19 +73,27 @@ public:
     sqlite3* handle() const { return db_; }
 
 private:
+    friend class Statement;
+    using Clock = std::chrono::steady_clock;
+
     Connection(sqlite3* db, QString path, bool readOnly);
+    void installTimeLimit();
+    bool pastDeadline() const { return Clock::now() > deadline_; }
 
     sqlite3* db_;
     QString path_;
     bool readOnly_;
     quint64 writeVersion_ = 0;
+    // When the statement stepping now must stop; none between steps.
+    mutable Clock::time_point deadline_ = Clock::time_point::max();
 };
 
 // A prepared statement; finalised when it goes out of scope.
 class Statement {
 public:
     Statement(const Connection* conn, sqlite3_stmt* stmt) : conn_(conn), stmt_(stmt) {}
-    Statement(Statement&& other) noexcept : conn_(other.conn_), stmt_(other.stmt_) {
+    Statement(Statement&& other) noexcept
+        : conn_(other.conn_), stmt_(other.stmt_), spent_(other.spent_) {
         other.stmt_ = nullptr;
     }
     Statement& operator=(Statement&&) = delete;
@@ -97,6 +111,7 @@ public:
 private:
     const Connection* conn_;
     sqlite3_stmt* stmt_;
+    std::chrono::steady_clock::duration spent_{}; // inside sqlite3_step since prepare or reset
 };
 
 // The word tables' schema, used by the database tool and the test fixtures.
