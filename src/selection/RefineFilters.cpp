@@ -1,5 +1,7 @@
 #include "RefineFilters.h"
 
+#include "data/DbError.h"
+#include "data/Recordset.h"
 #include "selection/CurrentSelection.h"
 
 namespace RefineFilters {
@@ -7,6 +9,13 @@ namespace RefineFilters {
 namespace {
 QString quoted(const QString& text) {
     return QString(text).replace(u'\'', QLatin1String("''"));
+}
+
+// Bound as a number, so "1 or 1=1" is no number rather than a condition.
+QString wholeNumber(const QString& text) {
+    bool ok = false;
+    const qint64 n = text.trimmed().toLongLong(&ok);
+    return ok ? QString::number(n) : QString();
 }
 } // namespace
 
@@ -50,12 +59,34 @@ QString textExpression(int index, const std::array<QString, 8>& t) {
         return QStringLiteral("Example like '%") + quoted(t[2]) +
                QStringLiteral("%' or Example like '%") + quoted(t[5]) + QStringLiteral("%'");
     case 6:
-        return QStringLiteral("readcount = ") + t[6];
-    case 7:
-        return QStringLiteral("groupid = ") + t[7];
+    case 7: {
+        const QString number = wholeNumber(t[size_t(index)]);
+        if (number.isEmpty())
+            return {};
+        return (index == 6 ? QStringLiteral("readcount = ") : QStringLiteral("groupid = ")) +
+               number;
+    }
     default:
         return {};
     }
+}
+
+TextRefinement refineByText(Recordset* rs, int index, const std::array<QString, 8>& texts) {
+    TextRefinement out;
+    out.expression = textExpression(index, texts);
+    if (out.expression.isEmpty()) {
+        out.refusal = index == 6 || index == 7 ? NotANumber : CannotSearch;
+        return out;
+    }
+    if (!rs)
+        return out;
+    try {
+        rs->setFilter(out.expression);
+        out.taken = true;
+    } catch (const DbError& e) {
+        out.refusal = e.number() == DbErrors::SyntaxError ? CannotSearch : e.description();
+    }
+    return out;
 }
 
 QString currentSelectionText(int count) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <QString>
 
+class Recordset;
+
 // The fourteen ways to refine a selection, each an expression over the open rows, and the
 // counts the refine window reports.
 namespace RefineFilters {
@@ -11,8 +13,23 @@ namespace RefineFilters {
 QString optionExpression(int index);
 
 // Text boxes 0..7: the expression for a change in box `index`, given all eight texts.
-// Texts go in as typed, but an apostrophe is doubled so it finds what it says.
+// Texts go in as typed, but an apostrophe is doubled so it finds what it says. The number
+// boxes (6, 7) take a whole number and nothing else: for any other text, no expression.
 QString textExpression(int index, const std::array<QString, 8>& texts);
+
+// A change in text box `index` applied to rs. Only a refinement the database ran is taken;
+// otherwise the rows stay as they were and `refusal` says why, in place of a count that
+// would belong to the previous refinement.
+struct TextRefinement {
+    bool taken = false;
+    QString expression;
+    QString refusal;
+};
+TextRefinement refineByText(Recordset* rs, int index, const std::array<QString, 8>& texts);
+
+inline const QString NotANumber = QStringLiteral("Type a whole number.");
+inline const QString CannotSearch =
+    QStringLiteral("This text cannot be used to refine your selection.");
 
 // Opening: every row of the current selection.
 inline const QString Everything = QStringLiteral("bookmark = 0 or bookmark = 1");

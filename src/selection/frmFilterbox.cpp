@@ -166,11 +166,13 @@ void frmFilterbox::Text1_Change(int index) {
     std::array<QString, 8> texts;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = Text1[i]->text();
-    const QString expression = RefineFilters::textExpression(index, texts);
     // Only an expression the database took becomes the refinement; otherwise the previous
-    // one stays in force, on the rows and in refineFilter alike.
-    if (applyFilter(expression))
-        main_->selection().refineFilter = expression;
+    // one stays in force, on the rows and in refineFilter alike, and the count says why.
+    const RefineFilters::TextRefinement refined =
+        RefineFilters::refineByText(main_->recordset(), index, texts);
+    if (refined.taken)
+        main_->selection().refineFilter = refined.expression;
     main_->recfunc();
-    lblSet->setText(RefineFilters::textRefinedText(refinedCount()));
+    lblSet->setText(refined.refusal.isEmpty() ? RefineFilters::textRefinedText(refinedCount())
+                                              : refined.refusal);
 }

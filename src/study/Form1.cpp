@@ -936,8 +936,9 @@ void Form1::Command12_Click() {
 }
 
 void Form1::findword(const QString& text) {
-    if (!Navigation::findWord(recordset(), text))
-        MessageBox::info(this, Navigation::wordNotFoundMessage());
+    const QString message = Navigation::findWordMessage(recordset(), text);
+    if (!message.isEmpty())
+        MessageBox::info(this, message);
 }
 
 void Form1::querybtn_Click(const QString& query) {

@@ -5,6 +5,7 @@
 #include "StudyCard.h"
 
 #include <cmath>
+#include <optional>
 
 namespace Navigation {
 
@@ -47,22 +48,40 @@ bool findWord(Recordset* rs, const QString& text) {
     if (!rs)
         return false;
     const int before = rs->absolutePosition();
+    std::optional<DbError> stopped;
+    bool searched = false;
     tryStep([&] { rs->moveFirst(); });
-    tryStep([&] { rs->find(StudyCard::prefixCriterion(text)); });
-    const int found = rs->absolutePosition();
-    if (found >= 1)
+    try {
+        rs->find(StudyCard::prefixCriterion(text.normalized(QString::NormalizationForm_C)));
+        searched = true;
+    } catch (const DbError& e) {
+        // A criterion the database refused has found nothing, wherever the search stood.
+        if (e.number() == DbErrors::TooComplex)
+            stopped = e;
+    }
+    if (searched && rs->absolutePosition() >= 1)
         return true;
     // Back to the row that was current; from BOF or EOF, that is the first row.
     tryStep([&] {
         rs->moveFirst();
         rs->move(std::max(before, 1) - 1);
     });
+    if (stopped)
+        throw *stopped;
     return false;
 }
 
 QString wordNotFoundMessage() {
     return QStringLiteral("Word Not Found\r\n\r\nYou can ADD new words. Click on the Add Word "
                           "button on the Menu above");
+}
+
+QString findWordMessage(Recordset* rs, const QString& text) {
+    try {
+        return findWord(rs, text) ? QString() : wordNotFoundMessage();
+    } catch (const DbError& e) {
+        return e.description();
+    }
 }
 
 } // namespace Navigation

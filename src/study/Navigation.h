@@ -22,10 +22,15 @@ int randomIndex(int rows, double r);
 // Moves to the first row, then k rows on. Throws when there is no row.
 void moveToRandomRow(Recordset* rs, double r);
 
-// Moves to the first refined row whose name starts with text. When none does, goes back to
-// the row that was current and returns false (the caller says "Word Not Found").
+// Moves to the first refined row whose name starts with text (in either Unicode form). When
+// none does, or the text cannot be searched for (a NUL), goes back to the row that was
+// current and returns false (the caller says "Word Not Found"). A search stopped at the
+// time limit goes back as well and throws DbErrors::TooComplex.
 bool findWord(Recordset* rs, const QString& text);
 
 QString wordNotFoundMessage();
+// What the find box says after findWord: nothing when found, "Word Not Found", or that the
+// search was too complex.
+QString findWordMessage(Recordset* rs, const QString& text);
 
 } // namespace Navigation

@@ -9,6 +9,7 @@
 #include "support/MainWindowSession.h"
 
 #include <QCalendarWidget>
+#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -215,9 +216,9 @@ private slots:
             QCOMPARE(w->lblSet->text(), QStringLiteral("3 in your POCKET."));
             QCOMPARE(s.form->selection().refineFilter, QStringLiteral("name like 'ab%'"));
             QCOMPARE(s.word(), QStringLiteral("abase"));
-            QTest::keyClicks(w->Text1[6], QStringLiteral("x")); // not a number: ignored
+            QTest::keyClicks(w->Text1[6], QStringLiteral("x")); // not a number: not taken
             QCOMPARE(s.form->selection().refineFilter, QStringLiteral("name like 'ab%'"));
-            QCOMPARE(w->lblSet->text(), QStringLiteral("3 in your POCKET."));
+            QCOMPARE(w->lblSet->text(), QStringLiteral("Type a whole number."));
             w->Option1[1]->click(); // Easy Words
             QCOMPARE(w->lblSet->text(), QStringLiteral("5 WORDS After Refining your Selection"));
             w->Option1[3]->click(); // DON'T Refine
@@ -232,6 +233,55 @@ private slots:
                      QStringLiteral("You have 8 words in your Current Selection "));
             QCOMPARE(w->lblSet->text(), QStringLiteral("2 words after Refining your Selection."));
         });
+    }
+
+    // A refinement that cannot run says why, and the one before stays in force.
+    void aRefinementThatCannotRunSaysSo_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("read count as a condition") << 6 << "1 or 1=1" << "Type a whole number.";
+        QTest::newRow("word list as a condition") << 7 << "0) or (1=1" << "Type a whole number.";
+        QTest::newRow("NUL in the meaning")
+            << 1 << QStringLiteral("of") + QChar(0)
+            << "This text cannot be used to refine your selection.";
+        // Pattern by long pattern against the long word: more work than the time allowed.
+        QTest::newRow("too much work") << 1 << "_" + QString(20000, u'a') + "b"
+                                       << "The search is too complex. Use fewer wildcards (% and _).";
+    }
+    void aRefinementThatCannotRunSaysSo() {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        std::vector<WordRow> words = FixtureDb::defaultWords();
+        words.back().meaning = QString(200000, u'a'); // never shown: o'clock is refined out
+        MainWindowSession s(words);
+        QVERIFY(MainWindowSession::withModal<frmFilterbox>(
+            [&] { s.form->Toolbar1_ButtonClick("Filter It!"); },
+            [&](frmFilterbox* w) {
+                QTest::keyClicks(w->Text1[3], QStringLiteral("a"));
+                w->Text1[size_t(box)]->setText(text);
+                QCOMPARE(w->lblSet->text(), shown);
+                QCOMPARE(s.form->selection().refineFilter, QStringLiteral("name like 'a%'"));
+                QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("4"));
+            }));
+    }
+
+    // The exploding pattern of the tracker, kept on the long word: at once, and exact.
+    void manyWildcardsRunAtOnce() {
+        std::vector<WordRow> words = FixtureDb::defaultWords();
+        words.front().meaning = QString(3000, u'e') + "q";
+        MainWindowSession s(words);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(MainWindowSession::withModal<frmFilterbox>(
+            [&] { s.form->Toolbar1_ButtonClick("Filter It!"); },
+            [&](frmFilterbox* w) {
+                w->Text1[1]->setText(QStringLiteral("%e%e%e%e%e%e%e%e%e%e%e%eq"));
+                QCOMPARE(w->lblSet->text(), QStringLiteral("1 in your POCKET."));
+            }));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(s.word(), QStringLiteral("abase"));
     }
 
     void hostileRefineTextChangesNothing() {

@@ -220,6 +220,25 @@ private slots:
         QCOMPARE(nameAt(*rs), QStringLiteral("o'clock"));
         QVERIFY(Navigation::findWord(rs.get(), QStringLiteral("LAC")));
         QCOMPARE(nameAt(*rs), QStringLiteral("Laconic"));
+        // A NUL is in no name: not found, and the card stays.
+        QVERIFY(!Navigation::findWord(rs.get(), QStringLiteral("ab") + QChar(0)));
+        QCOMPARE(nameAt(*rs), QStringLiteral("Laconic"));
+    }
+
+    void findSaysWhatCameOfTheSearch() {
+        std::vector<WordRow> words = FixtureDb::defaultWords();
+        words[0].name = QStringLiteral("caf\u00e9");
+        words[1].name = QString(200000, u'a'); // a pattern against it is work without end
+        FixtureDb db(words);
+        auto rs = open();
+        QCOMPARE(Navigation::findWordMessage(rs.get(), QStringLiteral("cafe\u0301")), QString());
+        QCOMPARE(nameAt(*rs), QStringLiteral("caf\u00e9"));
+        rs->move(2);
+        QCOMPARE(Navigation::findWordMessage(rs.get(), QStringLiteral("zz")),
+                 Navigation::wordNotFoundMessage());
+        QCOMPARE(Navigation::findWordMessage(rs.get(), "%" + QString(20000, u'a') + "b"),
+                 QStringLiteral("The search is too complex. Use fewer wildcards (% and _)."));
+        QCOMPARE(nameAt(*rs), QStringLiteral("abstruse"));
     }
 
     void findKeepsToTheRefinedRows() {
