@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 #include "LikePattern.h"
+#include "SchemaUpgrade.h"
 #include "SqlTranslator.h"
 
 #include <QDate>
@@ -191,6 +192,15 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
 
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
     conn->installTimeLimit();
+    if (!settings.readOnly) {
+        const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
+        if (!schema.notice.isEmpty()) {
+            // Newer than this program, or not upgradable: read, never written.
+            sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+            conn->readOnly_ = true;
+            conn->notice_ = schema.notice;
+        }
+    }
     pool().insert(key, conn);
     return conn;
 }

@@ -55,6 +55,9 @@ public:
 
     bool readOnly() const { return readOnly_; }
     const QString& path() const { return path_; }
+    // Why a read-write open gave a file for reading only (its schema is newer, or it could
+    // not be upgraded); empty otherwise. Start-up shows it.
+    const QString& notice() const { return notice_; }
 
     // Runs one statement of the program's own (translated first); returns rows changed.
     int execute(const QString& statementText);
@@ -83,6 +86,7 @@ private:
     sqlite3* db_;
     QString path_;
     bool readOnly_;
+    QString notice_;
     quint64 writeVersion_ = 0;
     // When the statement stepping now must stop; none between steps.
     mutable Clock::time_point deadline_ = Clock::time_point::max();

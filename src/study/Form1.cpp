@@ -591,9 +591,13 @@ void Form1::Form_Load() {
         // Held until the data source has opened: both share one keyed handle, and deriving
         // the key twice would double the start-up's slowest step.
         const auto connection = Connection::open(ConnectionStrings::ReadWrite);
+        if (!connection->notice().isEmpty())
+            MessageBox::info(this, connection->notice());
         // Only the rows marked last session are rewritten: the same end, without rewriting
         // (and re-encrypting) every page of the file at each start.
-        connection->execute(QStringLiteral("update words set sessionbm = 0 where sessionbm = 1"));
+        if (!connection->readOnly())
+            connection->execute(
+                QStringLiteral("update words set sessionbm = 0 where sessionbm = 1"));
         Adodc1->refresh();
         selection_.selectionCount = recordset()->recordCount();
         recfunc();

@@ -95,6 +95,21 @@ private slots:
                  2);
     }
 
+    void aDatabaseOfANewerVersionIsShownAndNeverWritten() {
+        Session s(FixtureDb::defaultWords(), {0.0}, false);
+        FixtureDb::scalarAt(s.db.path(), QStringLiteral("PRAGMA user_version = 1000"));
+        const QString before = s.db.dump();
+        s.start();
+        QCOMPARE(s.messages.requests.size(), 1);
+        QVERIFY2(s.messages.texts().first().contains("was made by a newer version of Verbaloom"),
+                 qPrintable(s.messages.texts().first()));
+        QCOMPARE(s.word(), QStringLiteral("abase"));
+        QCOMPARE(s.form->Label10[0]->text(), QStringLiteral("8"));
+        s.form->studiedit->click();
+        s.form->chkDiff[0]->click();
+        QCOMPARE(s.db.dump(), before); // last session's marks stay too
+    }
+
     void markingStudiedCountsTwiceAndReachesTheFile() {
         Session s;
         s.form->Command10_Click(1); // abate, read twice before
