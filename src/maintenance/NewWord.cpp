@@ -1,6 +1,7 @@
 #include "NewWord.h"
 
 #include "NumberText.h"
+#include "WordName.h"
 
 #include <algorithm>
 
@@ -11,16 +12,12 @@ int wordList(double r) {
     return std::clamp(int(2.0 * r + 51.0), 51, 52);
 }
 
-QString storedName(const QString& typed) {
-    return typed.trimmed();
-}
-
 QVariantMap row(const QString& word, const QString& meaning, const QString& usage,
                 Difficulty difficulty, double r) {
     return {
-        {QStringLiteral("name"), storedName(word)},
-        {QStringLiteral("meaning"), meaning},
-        {QStringLiteral("example"), usage},
+        {QStringLiteral("name"), WordName::check(word).word},
+        {QStringLiteral("meaning"), WordName::cleanText(meaning)},
+        {QStringLiteral("example"), WordName::cleanText(usage)},
         {QStringLiteral("bookmark"), difficulty == Difficult || difficulty == VeryDifficult},
         {QStringLiteral("doublebm"), difficulty == VeryDifficult},
         {QStringLiteral("groupid"), wordList(r)},

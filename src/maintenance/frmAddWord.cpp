@@ -5,6 +5,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "maintenance/NewWord.h"
+#include "maintenance/WordName.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
@@ -144,8 +145,9 @@ int frmAddWord::difficulty() const {
 }
 
 void frmAddWord::cmdAddWord_Click() {
-    if (NewWord::storedName(txtWord->text()).isEmpty()) {
-        MessageBox::show(this, {NewWord::EmptyWord, QString(), QMessageBox::Warning});
+    const WordName::Checked name = WordName::check(txtWord->text());
+    if (!name.ok()) {
+        MessageBox::show(this, {name.error, QString(), QMessageBox::Warning});
         txtWord->setFocus();
         return;
     }

@@ -3,6 +3,7 @@
 #include "data/DataSource.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "maintenance/WordName.h"
 #include "study/Form1.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
@@ -84,8 +85,8 @@ void frmEdit::cmdUpdate_Click() {
         Recordset* rs = main_->Adodc1->recordset().get();
         if (!rs)
             throw DbErrors::noCurrentRecord();
-        rs->setValue(QStringLiteral("meaning"), txtMeaning->toPlainText());
-        rs->setValue(QStringLiteral("example"), txtUsage->toPlainText());
+        rs->setValue(QStringLiteral("meaning"), WordName::cleanText(txtMeaning->toPlainText()));
+        rs->setValue(QStringLiteral("example"), WordName::cleanText(txtUsage->toPlainText()));
     } catch (const DbError& e) {
         // Saying nothing would let the learner think the change was kept.
         MessageBox::info(this, tr("The change could not be saved.\r\n\r\n%1").arg(e.description()));

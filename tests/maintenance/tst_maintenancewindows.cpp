@@ -187,17 +187,48 @@ private slots:
         QVERIFY(!s.form->selection().selectionChanging);
     }
 
-    void anEmptyWordIsRefused() {
+    void textThatIsNoWordIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString invisible = "The word holds a character that cannot be seen (a control "
+                                  "character, a line break, a tab or an invisible mark). Nothing "
+                                  "was added.";
+        QTest::newRow("blanks") << "   "
+                                << "Please type the word you want to add. Nothing was added.";
+        QTest::newRow("NUL") << QStringLiteral("ab") + QChar(0) << invisible;
+        QTest::newRow("zero-width space") << "ab\u200bc" << invisible;
+        QTest::newRow("lone right-to-left mark") << "\u200f" << invisible;
+        QTest::newRow("line break") << "ab\ncd" << invisible;
+        QTest::newRow("no letter") << "42" << "A word needs at least one letter. Nothing was added.";
+    }
+    void textThatIsNoWordIsRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
         Session s;
         const QString before = s.db.dump();
         frmAddWord* w = s.openAddWord();
-        QTest::keyClicks(w->txtWord, QStringLiteral("   "));
+        w->txtWord->setText(typed); // pasted
         QTest::keyClicks(w->txtMeaning, QStringLiteral("a meaning without its word"));
         QTest::mouseClick(w->cmdAddWord, Qt::LeftButton);
-        QCOMPARE(s.messages.texts(),
-                 QStringList{"Please type the word you want to add. Nothing was added."});
+        QCOMPARE(s.messages.texts(), QStringList{message});
+        QCOMPARE(s.messages.requests[0].icon, QMessageBox::Warning);
         QCOMPARE(s.db.dump(), before);
         QCOMPARE(w->focusWidget(), w->txtWord);
+    }
+
+    void aWordInEitherUnicodeFormIsOneWord() {
+        Session s;
+        frmAddWord* w = s.openAddWord();
+        s.messages.answers = {QMessageBox::Yes};
+        w->txtWord->setText(QStringLiteral("caf\u00e9"));
+        w->txtMeaning->setText(QStringLiteral("a small restaurant") + QChar(0));
+        QTest::mouseClick(w->cmdAddWord, Qt::LeftButton);
+        w->txtWord->setText(QStringLiteral("cafe\u0301"));
+        QTest::mouseClick(w->cmdAddWord, Qt::LeftButton);
+        QCOMPARE(s.messages.texts().last(), QStringLiteral("Word Already Exists"));
+        QCOMPARE(s.db.scalar("select meaning from words where name = 'caf\u00e9'").toString(),
+                 QStringLiteral("a small restaurant"));
+        QCOMPARE(s.db.scalar("select count(*) from words").toInt(), 9);
     }
 
     void anotherErrorIsReportedWithItsNumber() {
