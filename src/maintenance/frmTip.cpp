@@ -5,6 +5,7 @@
 #include "app/Random.h"
 #include "maintenance/TipsOfTheDay.h"
 #include "ui/Look.h"
+#include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -146,9 +147,9 @@ void frmTip::DisplayCurrentTip() {
 }
 
 void frmTip::chkLoadTipsAtStartup_Click() {
-    AppSettings::SaveSetting(
-        AppSettings::AppName, AppSettings::OptionsSection, AppSettings::ShowTipsKey,
-        chkLoadTipsAtStartup->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const QString problem = AppSettings::saveShowTipsAtStartup(chkLoadTipsAtStartup->isChecked());
+    if (!problem.isEmpty())
+        MessageBox::info(this, problem);
 }
 
 void frmTip::cmdOK_Click() {

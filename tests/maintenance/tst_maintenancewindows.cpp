@@ -345,6 +345,23 @@ private slots:
         QCOMPARE(AppSettings::showTipsAtStartup(), 1);
     }
 
+    void aChoiceThatCannotBeSavedIsSaidOnce() {
+        Session s;
+        // A folder where the settings file belongs: nobody, root included, can write it.
+        const QString file = AppSettings::storePath(AppSettings::AppName);
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        frmTip tip(s.form.get());
+        QTest::mouseClick(tip.chkLoadTipsAtStartup, Qt::LeftButton);
+        QTest::mouseClick(tip.chkLoadTipsAtStartup, Qt::LeftButton);
+        QDir(file).removeRecursively();
+        QCOMPARE(s.messages.requests.size(), 1);
+        QVERIFY2(s.messages.texts().first().startsWith(
+                     "Verbaloom could not save this choice: its settings folder cannot be "
+                     "written.\r\n\r\n"),
+                 qPrintable(s.messages.texts().first()));
+    }
+
     void nextDrawsAgainAndOneTipShowsItselfAgain() {
         Session s({0.0, 0.0, 0.6, 0.1});
         writeFile(s.folder.filePath("TIPOFDAY.TXT"), twoTips);
