@@ -288,10 +288,8 @@ bool Statement::step() {
     // report, a pool of words) is not charged for it.
     const auto start = Connection::Clock::now();
     const auto outer = conn_->deadline_;
-    conn_->deadline_ =
-        std::min(outer, start + std::chrono::duration_cast<Connection::Clock::duration>(
-                                    Connection::StatementTimeLimit) -
-                            spent_);
+    const auto left = Connection::Clock::duration(Connection::StatementTimeLimit) - spent_;
+    conn_->deadline_ = std::min(outer, start + left);
     const int rc = sqlite3_step(stmt_);
     conn_->deadline_ = outer;
     spent_ += Connection::Clock::now() - start;
