@@ -108,8 +108,8 @@ Connection::Connection(sqlite3* db, QString path, bool readOnly)
 void Connection::installTimeLimit() {
     // Between VM instructions: enough for every statement whose rows each cost little.
     sqlite3_progress_handler(
-        db_, 1000, [](void* self) { return static_cast<Connection*>(self)->pastDeadline() ? 1 : 0; },
-        this);
+        db_, 1000,
+        [](void* self) { return static_cast<Connection*>(self)->pastDeadline() ? 1 : 0; }, this);
     // Inside one row's pattern match, where the handler is not asked, the matcher asks itself.
     sqlite3_create_function_v2(
         db_, LikePattern::FunctionName, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, this,

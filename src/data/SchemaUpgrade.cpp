@@ -31,7 +31,8 @@ void exec(sqlite3* db, const QByteArray& sql) {
     const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
     if (rc == SQLITE_OK)
         return;
-    const QString why = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
+    const QString why =
+        message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
     sqlite3_free(message);
     throw DbError((rc & 0xff) == SQLITE_FULL ? DbErrors::DiskFull : DbErrors::DiskError, why);
 }
@@ -50,8 +51,7 @@ void keepBackup(const QString& path, int version) {
     if (!source.open(QIODevice::ReadOnly))
         throw failed(source.errorString());
     QFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                   QFile::ReadOwner | QFile::WriteOwner))
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner))
         throw failed(copy.errorString());
     bool written = true;
     while (written && !source.atEnd()) {

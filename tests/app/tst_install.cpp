@@ -140,8 +140,9 @@ private slots:
         QFETCH(bool, existing);
         QFETCH(QString, folder);
         QTemporaryDir tmp;
-        const QString starter = installed ? FakeInstall(tmp.filePath("opt")).prefix + "/bin/verbaloom"
-                                          : FakeBuild(tmp.filePath("src")).run;
+        const QString starter = installed
+                                    ? FakeInstall(tmp.filePath("opt")).prefix + "/bin/verbaloom"
+                                    : FakeBuild(tmp.filePath("src")).run;
         const QString data = tmp.filePath(folder);
         const QString workingDir = tmp.filePath("cwd");
         QVERIFY(QDir().mkpath(workingDir));

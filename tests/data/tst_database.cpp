@@ -66,8 +66,9 @@ private slots:
     void aStatementIsStoppedAtItsTimeLimit() {
         FixtureDb db;
         auto conn = Connection::open(ConnectionStrings::Shared);
-        Statement endless = conn->prepare(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT max(i) FROM n"));
+        Statement endless =
+            conn->prepare(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                         "FROM n) SELECT max(i) FROM n"));
         QElapsedTimer clock;
         clock.start();
         try {

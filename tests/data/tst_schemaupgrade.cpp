@@ -89,7 +89,8 @@ private slots:
             QCOMPARE(e.number(), DbErrors::ReadOnly);
         }
         QCOMPARE(bytesOf(db.path()), before);
-        QVERIFY(!QFile::exists(SchemaUpgrade::backupPath(db.path(), SchemaUpgrade::CurrentVersion + 1)));
+        QVERIFY(!QFile::exists(
+            SchemaUpgrade::backupPath(db.path(), SchemaUpgrade::CurrentVersion + 1)));
     }
 
     void aFailingStepLeavesTheFileAsItWas() {
@@ -102,13 +103,14 @@ private slots:
                  SQLITE_OK);
         sqlite3_key(handle, "mirtholeandraxep", 16);
         // The first step goes through; the second cannot.
-        const char* const steps[] = {"CREATE TABLE schedule (id INTEGER)", "CREATE TABLE words (x)"};
+        const char* const steps[] = {"CREATE TABLE schedule (id INTEGER)",
+                                     "CREATE TABLE words (x)"};
         const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(handle, db.path(), steps, 2);
         sqlite3_close(handle);
         QCOMPARE(result.kind, SchemaUpgrade::Result::Kind::Failed);
-        QVERIFY2(result.notice.startsWith(QStringLiteral(
-                     "Verbaloom could not bring your word database %1 up to date (")
-                                              .arg(db.path())),
+        QVERIFY2(result.notice.startsWith(
+                     QStringLiteral("Verbaloom could not bring your word database %1 up to date (")
+                         .arg(db.path())),
                  qPrintable(result.notice));
         QVERIFY(result.notice.endsWith(
             QStringLiteral("It is open for reading only: nothing you study now will be saved. "

@@ -135,12 +135,14 @@ private slots:
                                                    << "name = 'yes #1# -- ;' COLLATE NOCASE";
         // SQLite's LIKE where it cannot backtrack much (it can use the name index); the
         // bounded matcher elsewhere.
-        QTest::newRow("a prefix") << "name like 'ab%'" << "name LIKE 'ab%'";
+        QTest::newRow("a prefix") << "name like 'ab%'"
+                                  << "name LIKE 'ab%'";
         QTest::newRow("runs of percent signs") << "meaning like '%%of%%%'"
                                                << "meaning LIKE '%of%'";
         QTest::newRow("two inner percent signs") << "meaning like '%e%e%q%'"
                                                  << "bounded_like(meaning, '%e%e%q%')";
-        QTest::newRow("underscore") << "name not like '_b%'" << "NOT bounded_like(name, '_b%')";
+        QTest::newRow("underscore") << "name not like '_b%'"
+                                    << "NOT bounded_like(name, '_b%')";
         QTest::newRow("a pattern from the file") << "name like meaning"
                                                  << "bounded_like(name, meaning)";
         QTest::newRow("a composed pattern") << "name like 'a' & 'b%'"
@@ -157,19 +159,30 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("same text") << "abc" << "abc" << true;
-        QTest::newRow("ASCII letters in either case") << "ABC" << "abc" << true;
-        QTest::newRow("other letters keep their case") << "\u00c9" << "\u00e9" << false;
-        QTest::newRow("underscore, one character of two bytes") << "\u00e9t\u00e9" << "_t_"
-                                                                 << true;
-        QTest::newRow("underscore, one emoji") << "\U0001F600x" << "_x" << true;
-        QTest::newRow("underscore needs a character") << "" << "_" << false;
-        QTest::newRow("percent, nothing") << "" << "%" << true;
-        QTest::newRow("inner percent signs") << "abcabd" << "%b%d" << true;
-        QTest::newRow("back to the last percent") << "aaab" << "%a%ab" << true;
-        QTest::newRow("no way through") << "aaaa" << "%a%ab" << false;
-        QTest::newRow("text after the last match") << "abcx" << "%c" << false;
-        QTest::newRow("percent then underscore") << "ab" << "%__" << true;
+        QTest::newRow("same text") << "abc"
+                                   << "abc" << true;
+        QTest::newRow("ASCII letters in either case") << "ABC"
+                                                      << "abc" << true;
+        QTest::newRow("other letters keep their case") << "\u00c9"
+                                                       << "\u00e9" << false;
+        QTest::newRow("underscore, one character of two bytes") << "\u00e9t\u00e9"
+                                                                << "_t_" << true;
+        QTest::newRow("underscore, one emoji") << "\U0001F600x"
+                                               << "_x" << true;
+        QTest::newRow("underscore needs a character") << ""
+                                                      << "_" << false;
+        QTest::newRow("percent, nothing") << ""
+                                          << "%" << true;
+        QTest::newRow("inner percent signs") << "abcabd"
+                                             << "%b%d" << true;
+        QTest::newRow("back to the last percent") << "aaab"
+                                                  << "%a%ab" << true;
+        QTest::newRow("no way through") << "aaaa"
+                                        << "%a%ab" << false;
+        QTest::newRow("text after the last match") << "abcx"
+                                                   << "%c" << false;
+        QTest::newRow("percent then underscore") << "ab"
+                                                 << "%__" << true;
     }
     void likeAnswersAsSqlite() {
         QFETCH(QString, value);
@@ -193,8 +206,7 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("rows");
         QTest::newRow("find box") << "name like '%a%a%a9%'" << 0;
-        QTest::newRow("meaning containing")
-            << "meaning like '%e%e%e%e%e%e%e%e%e%e%e%eq%'" << 1;
+        QTest::newRow("meaning containing") << "meaning like '%e%e%e%e%e%e%e%e%e%e%e%eq%'" << 1;
         QTest::newRow("underscores") << "meaning like '%e_e_e_e%e%e%e%e%eq%'" << 1;
     }
     void backtrackingPatternsAreAnsweredAtOnce() {

@@ -123,20 +123,26 @@ private slots:
         QTest::addColumn<QString>("stored"); // empty when refused
         QTest::addColumn<QString>("error");
         const QString none;
-        QTest::newRow("blanks around") << "  abase\t\n" << "abase" << none;
-        QTest::newRow("a space inside") << " ad hoc " << "ad hoc" << none;
-        QTest::newRow("apostrophe, hyphen") << "o'clock-ish" << "o'clock-ish" << none;
-        QTest::newRow("another script") << "слово" << "слово" << none;
-        QTest::newRow("accent as its own mark") << "cafe\u0301" << "caf\u00e9" << none;
+        QTest::newRow("blanks around") << "  abase\t\n"
+                                       << "abase" << none;
+        QTest::newRow("a space inside") << " ad hoc "
+                                        << "ad hoc" << none;
+        QTest::newRow("apostrophe, hyphen") << "o'clock-ish"
+                                            << "o'clock-ish" << none;
+        QTest::newRow("another script") << "слово"
+                                        << "слово" << none;
+        QTest::newRow("accent as its own mark") << "cafe\u0301"
+                                                << "caf\u00e9" << none;
         QTest::newRow("only blanks") << " \t " << none << WordName::Empty;
-        QTest::newRow("NUL") << QStringLiteral("ab") + QChar(0) + "c" << none << WordName::Invisible;
+        QTest::newRow("NUL") << QStringLiteral("ab") + QChar(0) + "c" << none
+                             << WordName::Invisible;
         QTest::newRow("zero-width space") << "ab\u200bc" << none << WordName::Invisible;
         QTest::newRow("lone right-to-left mark") << "\u200f" << none << WordName::Invisible;
         QTest::newRow("line break inside") << "two\nwords" << none << WordName::Invisible;
         QTest::newRow("line separator") << "two\u2028words" << none << WordName::Invisible;
         QTest::newRow("no-break space inside") << "ad\u00a0hoc" << none << WordName::Invisible;
-        QTest::newRow("broken surrogate") << QString(QChar(0xd800)) + "a" << none
-                                          << WordName::Invisible;
+        QTest::newRow("broken surrogate")
+            << QString(QChar(0xd800)) + "a" << none << WordName::Invisible;
         QTest::newRow("digits only") << "1234" << none << WordName::NoLetter;
         QTest::newRow("punctuation only") << "--" << none << WordName::NoLetter;
     }
@@ -152,9 +158,14 @@ private slots:
     void meaningsKeepOnlyWhatCanBeShown_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("line breaks and tabs stay") << "one\r\ntwo\tthree" << "one\r\ntwo\tthree";
-        QTest::newRow("controls go") << QStringLiteral("a") + QChar(0) + "b\x01" "c\x7f" << "abc";
-        QTest::newRow("composed") << " cafe\u0301 " << " caf\u00e9 ";
+        QTest::newRow("line breaks and tabs stay") << "one\r\ntwo\tthree"
+                                                   << "one\r\ntwo\tthree";
+        QTest::newRow("controls go") << QStringLiteral("a") + QChar(0) +
+                                            "b\x01"
+                                            "c\x7f"
+                                     << "abc";
+        QTest::newRow("composed") << " cafe\u0301 "
+                                  << " caf\u00e9 ";
     }
     void meaningsKeepOnlyWhatCanBeShown() {
         QFETCH(QString, typed);

@@ -199,7 +199,8 @@ private slots:
         QTest::newRow("zero-width space") << "ab\u200bc" << invisible;
         QTest::newRow("lone right-to-left mark") << "\u200f" << invisible;
         QTest::newRow("line break") << "ab\ncd" << invisible;
-        QTest::newRow("no letter") << "42" << "A word needs at least one letter. Nothing was added.";
+        QTest::newRow("no letter") << "42"
+                                   << "A word needs at least one letter. Nothing was added.";
     }
     void textThatIsNoWordIsRefused() {
         QFETCH(QString, typed);

@@ -9,9 +9,9 @@
 #include "support/MainWindowSession.h"
 
 #include <QCalendarWidget>
-#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -240,14 +240,16 @@ private slots:
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("read count as a condition") << 6 << "1 or 1=1" << "Type a whole number.";
-        QTest::newRow("word list as a condition") << 7 << "0) or (1=1" << "Type a whole number.";
-        QTest::newRow("NUL in the meaning")
-            << 1 << QStringLiteral("of") + QChar(0)
-            << "This text cannot be used to refine your selection.";
+        QTest::newRow("read count as a condition") << 6 << "1 or 1=1"
+                                                   << "Type a whole number.";
+        QTest::newRow("word list as a condition") << 7 << "0) or (1=1"
+                                                  << "Type a whole number.";
+        QTest::newRow("NUL in the meaning") << 1 << QStringLiteral("of") + QChar(0)
+                                            << "This text cannot be used to refine your selection.";
         // Pattern by long pattern against the long word: more work than the time allowed.
-        QTest::newRow("too much work") << 1 << "_" + QString(20000, u'a') + "b"
-                                       << "The search is too complex. Use fewer wildcards (% and _).";
+        QTest::newRow("too much work")
+            << 1 << "_" + QString(20000, u'a') + "b"
+            << "The search is too complex. Use fewer wildcards (% and _).";
     }
     void aRefinementThatCannotRunSaysSo() {
         QFETCH(int, box);
