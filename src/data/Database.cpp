@@ -12,6 +12,8 @@
 
 #include <mutex>
 
+#include <time.h>
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
@@ -19,6 +21,12 @@ DbError DbErrors::noCurrentRecord() {
     return DbError(NoCurrentRecord,
                    QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                   "deleted. Requested operation requires a current record."));
+}
+
+CoarseClock::time_point CoarseClock::now() noexcept {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 }
 
 DbError DbErrors::tooComplex() {
