@@ -38,7 +38,7 @@ public:
         DifficultyMarks marks;
         int list = 51;
     };
-    // Appends to "words"; a name already there (in any case) throws DbErrors::Fail.
+    // Appends to "words"; a name already there (in any case) throws DbErrorCode::Duplicate.
     qint64 addWord(const NewWord& word);
 
     // Start of a run: the marks of the last session go. Only marked rows are touched.
