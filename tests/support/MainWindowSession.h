@@ -18,10 +18,22 @@
 #include <QTimer>
 #include <QtTest>
 
+// The window an object lies in: that of its nearest widget.
+inline const QObject* windowOf(const QObject* o) {
+    for (; o; o = o->parent())
+        if (o->isWidgetType())
+            return static_cast<const QWidget*>(o)->window();
+    return nullptr;
+}
+
 // Finds the one control of a window with the given objectName, the way a learner's tools
-// do; fails the test when there is none or more than one.
+// do; fails the test when there is none or more than one. A window opened over it (the
+// ticker over the main window, the navigate window over the list) is found, its controls
+// are its own.
 template <class T = QWidget> T* control(const QObject* window, const QString& name) {
-    const QList<T*> found = window->findChildren<T*>(name);
+    QList<T*> found = window->findChildren<T*>(name);
+    if (window->isWidgetType())
+        found.removeIf([window](const T* c) { return windowOf(c->parent()) != window; });
     if (found.size() != 1)
         qFatal("%s: %lld controls named '%s'", qPrintable(window->objectName()),
                static_cast<long long>(found.size()), qPrintable(name));
