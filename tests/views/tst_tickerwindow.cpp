@@ -249,15 +249,23 @@ private slots:
 
     // The quiz, the game and the edit window hold the session: the ticker must neither step
     // the word away from them nor talk over them, and carries on once they let go.
+    void aHeldSessionPausesTheTicker_data() {
+        QTest::addColumn<QString>("speed");
+        QTest::newRow("Very Fast") << "Very Fast";
+        QTest::newRow("Very Slow, listening") << "Very Slow";
+    }
     void aHeldSessionPausesTheTicker() {
+        QFETCH(QString, speed);
         MainWindowSession s;
         TickerWindow* t = openTicker(s);
         click(t, "chkTickerOnOff");
         click(t, "chkListen");
-        chooseSpeed(t, QStringLiteral("Very Slow")); // listening offered and ticked
+        chooseSpeed(t, speed);
         auto* timer = in<QTimer>(t, "Timer1");
-        timer->setInterval(10);
+        const int interval = timer->interval();
         s.session->hold();
+        // Several ticks' worth, at a test interval.
+        timer->setInterval(10);
         const QString word = s.word();
         QTest::qWait(120);
         QCOMPARE(s.word(), word);
@@ -271,9 +279,11 @@ private slots:
 
         s.session->release();
         QVERIFY(timer->isActive());
-        timer->setInterval(10);
-        QTRY_VERIFY(!s.speech.spoken.isEmpty());
+        QSignalSpy steps(s.session.get(), &StudySession::stepped);
+        QTRY_VERIFY(steps.size() >= 2);
+        QCOMPARE(s.speech.spoken.isEmpty(), speed == QLatin1String("Very Fast"));
         click(t, "chkTickerOnOff");
+        QCOMPARE(interval, speed == QLatin1String("Very Fast") ? 1000 : 6000);
     }
 
     void closingDiscardsItAndOneSpotOpensAFreshOne() {
