@@ -202,12 +202,16 @@ void TickerWindow::scaleType() {
 }
 
 // Any move of the session, from here or elsewhere: the plain word and its details. Only the
-// ticker's own steps add the marks (showMarks).
+// ticker's own steps add the marks (showMarks); the same word again (marked, edited) keeps
+// what the last step wrote in the word box.
 void TickerWindow::showWord(const Word& word) {
-    wordBox_->setText(word.name);
-    wordBox_->setCursorPosition(0);
     detailsBox_->setPlainText(StudyCard::tickerDetails(word.meaning, word.usage)
                                   .replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    if (shownWord_ && shownWord_->id == word.id && shownWord_->table == word.table)
+        return;
+    shownWord_ = word;
+    wordBox_->setText(word.name);
+    wordBox_->setCursorPosition(0);
 }
 
 void TickerWindow::showMarks() {

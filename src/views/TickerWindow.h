@@ -2,6 +2,7 @@
 
 #include "data/Word.h"
 
+#include <optional>
 #include <QWidget>
 
 class QCheckBox;
@@ -63,6 +64,7 @@ private:
     QRadioButton* sequentialOrder_ = nullptr;
     QCheckBox* listenBox_ = nullptr;
     QTimer* tickTimer_ = nullptr;
+    std::optional<Word> shownWord_;
     bool tickerOn_ = false;
     bool listening_ = false;
 };

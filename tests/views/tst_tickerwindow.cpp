@@ -239,6 +239,7 @@ private slots:
         click(t, "Command10_1"); // abate, read twice
         click(t, "studiedit");
         QCOMPARE(s.db.scalar("select readcount from words where name='abate'").toInt(), 3);
+        QCOMPARE(shown(t), QStringLiteral("abate ")); // still the word the step showed
         QCOMPARE(s.text(QStringLiteral("lblRdSess")), QStringLiteral("1"));
         QVERIFY(QTest::qWaitForWindowActive(t));
         QTest::keyClick(t, Qt::Key_M, Qt::ControlModifier);
