@@ -20,12 +20,17 @@
 #include <QTimer>
 #include <QtTest>
 
-// The window an object lies in: that of its nearest widget.
-inline const QObject* windowOf(const QObject* o) {
-    for (; o; o = o->parent())
-        if (o->isWidgetType())
-            return static_cast<const QWidget*>(o)->window();
-    return nullptr;
+// Whether a control lies in the window itself rather than in a window opened over it (a
+// popup menu is part of the window it pops up from).
+inline bool liesIn(const QObject* control, const QObject* window) {
+    for (const QObject* p = control->parent(); p && p != window; p = p->parent()) {
+        if (!p->isWidgetType())
+            continue;
+        const auto* w = static_cast<const QWidget*>(p);
+        if (w->isWindow() && w->windowType() != Qt::Popup)
+            return false;
+    }
+    return true;
 }
 
 // Finds the one control of a window with the given objectName, the way a learner's tools
@@ -35,7 +40,7 @@ inline const QObject* windowOf(const QObject* o) {
 template <class T = QWidget> T* control(const QObject* window, const QString& name) {
     QList<T*> found = window->findChildren<T*>(name);
     if (window->isWidgetType())
-        found.removeIf([window](const T* c) { return windowOf(c->parent()) != window; });
+        found.removeIf([window](const T* c) { return !liesIn(c, window); });
     if (found.size() != 1)
         qFatal("%s: %lld controls named '%s'", qPrintable(window->objectName()),
                static_cast<long long>(found.size()), qPrintable(name));
