@@ -167,6 +167,7 @@ void QuizOptionsPanel::showQuestion(const std::array<QString, Count>& texts, int
 }
 
 void QuizOptionsPanel::closeAll() {
+    clearChoice();
     for (QuizOption* option : options_)
         option->setEnabled(false);
 }

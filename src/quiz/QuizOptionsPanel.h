@@ -48,7 +48,7 @@ public:
     // A new question: the texts in their places, none chosen, no colours. A blank option
     // cannot be chosen, unless it holds the right (blank) meaning.
     void showQuestion(const std::array<QString, Count>& texts, int correctIndex);
-    // Nothing is asked: no option can be chosen.
+    // Nothing is asked: no option is or can be chosen.
     void closeAll();
     void clearChoice();
     // The option chosen, or -1.
