@@ -123,7 +123,7 @@ void QuizOption::paintEvent(QPaintEvent*) {
 QuizOptionsPanel::QuizOptionsPanel(QWidget* parent)
     : QGroupBox(tr("Chose the Correct Option"), parent) {
     setObjectName(QStringLiteral("Frame2"));
-    scroll_ = named(new QScrollArea(this), QStringLiteral("optionsScroll"));
+    scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -382,7 +382,8 @@ private slots:
         if (smallest)
             s.quiz->resize(s.quiz->minimumSize());
         QTest::qWait(50);
-        auto* scroll = s.in<QScrollArea>(QStringLiteral("optionsScroll"));
+        auto* scroll = s.quiz->findChild<QScrollArea*>();
+        QVERIFY(scroll);
         for (int i = 0; i < 4; ++i) {
             QuizOption* option = s.option(i);
             scroll->ensureWidgetVisible(option, 0, 0);
