@@ -69,8 +69,13 @@ void StudySession::rowMoved() {
 void StudySession::refreshCurrent() {
     Word word;
     const Recordset* rs = refinedRows();
-    if (store_ && rs && rs->hasCurrent())
-        tryStep([&] { word = store_->word(rs->table(), rs->currentId()); });
+    if (store_ && rs && rs->hasCurrent()) {
+        const qint64 id = rs->currentId();
+        // A file another program holds locked cannot be read for the moment: the card
+        // keeps showing the word it stands on.
+        if (!tryStep([&] { word = store_->word(rs->table(), id); }) && current_.id == id)
+            word = current_;
+    }
     current_ = word;
     emit currentWordChanged(current_);
 }

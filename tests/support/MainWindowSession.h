@@ -11,6 +11,8 @@
 #include <memory>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,7 +72,11 @@ struct MainWindowSession {
         qFatal("no text in %s", qPrintable(w->objectName()));
     }
     void click(const QString& name) const { click(find<QAbstractButton>(name)); }
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // Clicked where a learner would: a check box or an option on its box, a button anywhere.
+    static void click(QAbstractButton* b) {
+        const bool boxed = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, boxed ? QPoint(8, b->height() / 2) : QPoint());
+    }
     // Presses a toolbar button by its key, as the learner's tools do.
     void toolbar(const QString& key) const { control<QAction>(form.get(), key)->trigger(); }
     // Draws that pick the 0-based rows given, out of n rows.

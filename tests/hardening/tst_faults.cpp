@@ -1,12 +1,12 @@
 // A damaged, missing, locked or unwritable database: one clear message, no crash, and the
 // learner's earlier data exactly as it was.
-#include "app/ProgramFolder.h"
 #include "app/Random.h"
-#include "data/Recordset.h"
-#include "maintenance/frmTip.h"
-#include "study/Form1.h"
+#include "data/Database.h"
+#include "study/MainWindow.h"
+#include "study/StudySession.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
+#include "support/MainWindowSession.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
@@ -48,30 +48,35 @@ private:
     QProcess process_;
 };
 
+// The main window over whatever file the test left in the current folder.
 struct Window {
     Window() : screen(QSize(1280, 1024)) {
         Random::setGlobal(std::make_unique<SequenceRandom>(std::deque<double>{0.0}));
-        form = std::make_unique<Form1>(&speech, &screen);
-        form->Form_Load();
+        form = std::make_unique<MainWindow>(session, speech, &screen);
+        form->load();
         form->show();
     }
-    ~Window() { Random::setGlobal(nullptr); }
+    ~Window() {
+        form.reset();
+        Random::setGlobal(nullptr);
+    }
+    void click(const char* name) { control<QAbstractButton>(form.get(), QLatin1String(name))->click(); }
+    bool checked(const char* name) {
+        return control<QAbstractButton>(form.get(), QLatin1String(name))->isChecked();
+    }
     // Every action a learner can take on the card; none may crash.
     void useEverything() {
-        form->Command10[1]->click();
-        form->Command10[0]->click();
-        form->cmdRandomWord->click();
-        form->studiedit->click();
-        form->chkDiff[1]->click();
-        form->chkDiff[0]->click();
-        form->Command12->click();
-        form->txtFind->setText(QStringLiteral("ab"));
-        form->Toolbar1_ButtonClick(QStringLiteral("Revise"));
+        for (const char* name : {"Command10_1", "Command10_0", "cmdRandomWord", "studiedit",
+                                 "chkDiff_1", "chkDiff_0", "Command12"})
+            click(name);
+        control<QLineEdit>(form.get(), QStringLiteral("txtFind"))->setText(QStringLiteral("ab"));
+        form->runToolbarAction(QStringLiteral("Revise"));
     }
     RecordingSpeech speech;
     FakeDisplayModes screen;
     MessageRecorder messages;
-    std::unique_ptr<Form1> form;
+    StudySession session{ConnectionStrings::Shared};
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace
@@ -146,7 +151,8 @@ private slots:
         }
         QCOMPARE(db.dump(), before);
         Window again; // with the lock gone the program starts as usual
-        QCOMPARE(again.form->Text1->text(), QStringLiteral("abase"));
+        QCOMPARE(control<QLineEdit>(again.form.get(), QStringLiteral("Text1"))->text(),
+                 QStringLiteral("abase"));
         QVERIFY(again.messages.requests.isEmpty());
     }
 
@@ -157,17 +163,19 @@ private slots:
         {
             Locker lock(db.path());
             QVERIFY(lock.holds());
-            w.form->studiedit->click();
+            w.click("studiedit");
             QCOMPARE(w.messages.requests.size(), 1); // once for the click, not per column
             QVERIFY(w.messages.requests.first().text.startsWith(
                 QStringLiteral("Your progress on this word could not be saved.")));
-            w.form->chkDiff[1]->click();
+            w.click("chkDiff_1");
             QCOMPARE(w.messages.requests.size(), 2);
             QCOMPARE(db.scalar("select readcount from words where name='abase'").toInt(), 0);
-            QVERIFY(!w.form->chkDiff[0]->isChecked()); // the boxes show what is stored
+            QVERIFY(!w.checked("chkDiff_0")); // the boxes show what is stored
+            QCOMPARE(control<QLabel>(w.form.get(), QStringLiteral("lblRdSess"))->text(),
+                     QStringLiteral("0")); // nor does a mark that failed count
         }
         w.messages.clear();
-        w.form->studiedit->click();
+        w.click("studiedit");
         QVERIFY(w.messages.requests.isEmpty());
         QCOMPARE(db.scalar("select readcount from words where name='abase'").toInt(), 1);
     }
@@ -210,31 +218,6 @@ private slots:
         QVERIFY2(out.contains(QRegularExpression(message)), qPrintable(out));
         QCOMPARE(fileHash(db.path()), before);
         QCOMPARE(db.scalar("pragma integrity_check").toString(), QStringLiteral("ok"));
-    }
-
-    void aTipsFileOfBinaryJunk() {
-        QTemporaryDir folder;
-        QFile f(folder.filePath(QStringLiteral("TIPOFDAY.TXT")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QByteArray junk(64 * 1024, '\0');
-        quint32 x = 2463534242u;
-        for (char& c : junk) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            c = char(x & 0xff);
-        }
-        junk.replace(100, 9, "<newline>");
-        f.write(junk);
-        f.close();
-        ProgramFolder::setPath(folder.path());
-        {
-            frmTip tip;
-            for (int i = 0; i < 20; ++i)
-                tip.cmdNextTip->click();
-            QCOMPARE(tip.lblTipText->textFormat(), Qt::PlainText);
-        }
-        ProgramFolder::setPath(QString());
     }
 
     void aReadOnlyFile() {
