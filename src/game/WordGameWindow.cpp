@@ -282,10 +282,9 @@ void WordGameWindow::useHint(Hint hint) {
     const int length = boxes_->length();
     int position = -1;
     if (puzzleActive_)
-        position = hint == Hint::Random
-                       ? WordPuzzle::randomLetterPosition(boxes_->openLetters(),
-                                                          Random::global().uniform())
-                       : WordPuzzle::hintPosition(hint, length);
+        position = hint == Hint::Random ? WordPuzzle::randomLetterPosition(
+                                              boxes_->openLetters(), Random::global().uniform())
+                                        : WordPuzzle::hintPosition(hint, length);
     // A fixed hint goes once used; any hint with nothing to reveal goes, free.
     if (hint != Hint::Random || position < 0)
         hints_->setOffered(hint, false);

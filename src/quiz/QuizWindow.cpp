@@ -146,9 +146,9 @@ QWidget* QuizWindow::buildCard() {
     wordList_ = valueLabel(QStringLiteral("Label9"), tr("WordList"), card);
     difficulty_ = valueLabel(QStringLiteral("lblDiffLevel"), tr("Difficulty Level"), card);
     const std::array<QLabel*, 8> facts{
-        label(tr("ReadCount"), QStringLiteral("Label4"), card),        readCount_,
-        label(tr("Last Read"), QStringLiteral("Label6"), card),        lastRead_,
-        label(tr("WordList"), QStringLiteral("Label8"), card),         wordList_,
+        label(tr("ReadCount"), QStringLiteral("Label4"), card),         readCount_,
+        label(tr("Last Read"), QStringLiteral("Label6"), card),         lastRead_,
+        label(tr("WordList"), QStringLiteral("Label8"), card),          wordList_,
         label(tr("Difficulty Level"), QStringLiteral("Label11"), card), difficulty_};
 
     auto* layout = new QGridLayout(card);
@@ -262,7 +262,7 @@ void QuizWindow::nextQuestion() {
     std::array<QString, QuizEngine::Options> texts;
     size_t nextWrong = 0;
     for (int i = 0; i < QuizEngine::Options; ++i)
-        texts[size_t(i)] = i == correctIndex_          ? word.meaning
+        texts[size_t(i)] = i == correctIndex_         ? word.meaning
                            : nextWrong < wrong.size() ? wrong[nextWrong++].meaning
                                                       : QString();
     options_->showQuestion(texts, correctIndex_);

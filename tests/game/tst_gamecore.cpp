@@ -253,8 +253,7 @@ private slots:
         QTest::newRow("each hint costs 10 more, two keep the level")
             << QStringList{"hint", "hint", "solve"} << qint64(120) << qint64(30) << 1 << 2;
         QTest::newRow("show correct is help too, a fifth dearer")
-            << QStringList{"show", "show", "show", "solve"} << qint64(114) << qint64(17) << 0
-            << 2;
+            << QStringList{"show", "show", "show", "solve"} << qint64(114) << qint64(17) << 0 << 2;
         QTest::newRow("wrong letters cost 3 but are no help")
             << QStringList{"wrong", "wrong", "solve"} << qint64(144) << qint64(10) << 2 << 2;
         QTest::newRow("a new puzzle starts at the first price, without help")

@@ -93,9 +93,11 @@ struct Session : MainWindowSession {
     // Through the picker: a letter "A".."Z", "show" or "cancel".
     void pick(int i, const QString& choice) const {
         whenModal<LetterPickerDialog>([choice](LetterPickerDialog* p) {
-            const QString name = choice == QLatin1String("show")     ? "cmdShowCorrect"
-                                 : choice == QLatin1String("cancel") ? "cmdCancel"
-                                                                     : QStringLiteral("cmdLetter_%1").arg(choice.at(0).unicode() - 'A');
+            const QString name =
+                choice == QLatin1String("show") ? "cmdShowCorrect"
+                : choice == QLatin1String("cancel")
+                    ? "cmdCancel"
+                    : QStringLiteral("cmdLetter_%1").arg(choice.at(0).unicode() - 'A');
             QTest::mouseClick(control(p, name), Qt::LeftButton);
         });
         QTest::mouseClick(box(i), Qt::LeftButton);
@@ -215,7 +217,8 @@ private slots:
         QCOMPARE(s.shown("lblDiffLevelMsg"),
                  QStringLiteral("Based on your performance, the next puzzle will have difficulty "
                                 "level as: DIFFICULT"));
-        for (const char* shown : {"cmdNext", "imgCorrect", "cmdTalk", "lblDiffLevelMsg", "lblMean2"})
+        for (const char* shown :
+             {"cmdNext", "imgCorrect", "cmdTalk", "lblDiffLevelMsg", "lblMean2"})
             QVERIFY2(s.visible(shown), shown);
         for (const char* hidden :
              {"lblMeaning", "lblExample", "frameHint", "lblPrizeMoney", "lblGuess"})
@@ -321,9 +324,12 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("beaten");
-        QTest::newRow("equal") << "1500" << "1500" << false;
-        QTest::newRow("one less") << "1499" << "1499" << true;
-        QTest::newRow("not a number: none, and the line stays") << "many" << "" << true;
+        QTest::newRow("equal") << "1500"
+                               << "1500" << false;
+        QTest::newRow("one less") << "1499"
+                                  << "1499" << true;
+        QTest::newRow("not a number: none, and the line stays") << "many"
+                                                                << "" << true;
     }
     void theHighScoreIsBeatenOnlyByMore() {
         QFETCH(QString, stored);
@@ -434,7 +440,7 @@ private slots:
 
     void closedFromOutsideUnderItsOwnDialog_data() {
         QTest::addColumn<QString>("dialog"); // the objectName of the modal window up
-        QTest::addColumn<int>("stored"); // the high score afterwards; -1: none
+        QTest::addColumn<int>("stored");     // the high score afterwards; -1: none
         QTest::newRow("the letter picker") << "frmAlphabets" << -1;
         QTest::newRow("the score at the end") << "over" << 1500;
         QTest::newRow("the high scorer's name") << "dlgHighScorerName" << 1500;
