@@ -88,15 +88,6 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     verdict_->setAlignment(Qt::AlignCenter);
     verdict_->setAccessibleName(tr("Verdict"));
 
-    nextButton_ = named(new QPushButton(tr("Next Puzzle >"), this), QStringLiteral("cmdNext"));
-    newGameButton_ = named(new QPushButton(tr("New Game"), this), QStringLiteral("cmdNewGame"));
-    exitButton_ = named(new QPushButton(tr("Exit"), this), QStringLiteral("cmdExitGame"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(newGameButton_);
-    buttons->addWidget(exitButton_);
-    buttons->addWidget(nextButton_);
-
     auto* meaningRow = new QHBoxLayout;
     meaningRow->addWidget(meaningPicture_, 0, Qt::AlignTop);
     meaningRow->addWidget(meaning_, 1);
@@ -115,7 +106,7 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     layout->addWidget(boxes_);
     layout->addWidget(verdict_);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
 
     for (QPushButton* b : {nextButton_, newGameButton_, exitButton_, talkButton_})
         b->installEventFilter(this); // Enter presses them, as in a dialog
@@ -123,6 +114,18 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     connect(newGameButton_, &QPushButton::clicked, this, &PuzzlePanel::newGameRequested);
     connect(exitButton_, &QPushButton::clicked, this, &PuzzlePanel::exitRequested);
     connect(talkButton_, &QPushButton::clicked, this, &PuzzlePanel::talkRequested);
+}
+
+QLayout* PuzzlePanel::buildButtons() {
+    nextButton_ = named(new QPushButton(tr("Next Puzzle >"), this), QStringLiteral("cmdNext"));
+    newGameButton_ = named(new QPushButton(tr("New Game"), this), QStringLiteral("cmdNewGame"));
+    exitButton_ = named(new QPushButton(tr("Exit"), this), QStringLiteral("cmdExitGame"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(newGameButton_);
+    buttons->addWidget(exitButton_);
+    buttons->addWidget(nextButton_);
+    return buttons;
 }
 
 QLayout* PuzzlePanel::buildSolvedRow() {

@@ -39,6 +39,7 @@ protected:
 
 private:
     QLayout* buildSolvedRow();
+    QLayout* buildButtons();
 
     QLabel* clickMessage_;
     QLabel* meaningPicture_;
@@ -52,7 +53,7 @@ private:
     QLabel* solvedMeaning_ = nullptr;
     QLabel* nextLevel_ = nullptr;
     QPushButton* talkButton_ = nullptr;
-    QPushButton* nextButton_;
-    QPushButton* newGameButton_;
-    QPushButton* exitButton_;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* newGameButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };
