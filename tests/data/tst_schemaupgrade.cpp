@@ -4,6 +4,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/SchemaUpgrade.h"
+#include "data/WordStore.h"
 #include "support/Fixture.h"
 
 #include <QFile>
@@ -125,6 +126,38 @@ private slots:
                  qPrintable(conn->notice()));
         QCOMPARE(bytesOf(path), before);
         QCOMPARE(versionOf(path), 0);
+    }
+
+    // Version 1 to 2: the session marks get an index of their own and the count of words is
+    // kept; every row and mark stays, and clearing the marks at start clears only them.
+    void theMarksIndexKeepsEveryMark() {
+        FixtureDb db;
+        for (const char* sql :
+             {"DROP INDEX words_marked", "DROP TABLE word_count", "DROP TRIGGER word_count_insert",
+              "DROP TRIGGER word_count_delete", "DROP TRIGGER word_count_replace",
+              "DROP TRIGGER word_count_rekey"})
+            db.scalar(QString::fromLatin1(sql));
+        setVersion(db.path(), 1);
+        const QString before = db.dump();
+        const QString unmarked = QStringLiteral(
+            "select group_concat(id || name || readcount || ifnull(lastread, '') || bookmark ||"
+            " doublebm, ',') from words");
+        const QVariant rowsBefore = db.scalar(unmarked);
+        {
+            auto conn = Connection::open(ConnectionStrings::ReadWrite);
+            QVERIFY(!conn->readOnly());
+            QCOMPARE(db.dump(), before);
+            QCOMPARE(db.scalar("select words from word_count").toInt(), 8);
+            QCOMPARE(db.scalar("select count(*) from sqlite_master where name = 'words_marked'")
+                         .toInt(),
+                     1);
+            WordStore(conn).clearSessionMarks();
+        }
+        QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion);
+        QCOMPARE(bytesOf(SchemaUpgrade::backupPath(db.path(), 1)).isEmpty(), false);
+        QCOMPARE(db.scalar("select count(*) from words where sessionbm = 1").toInt(), 0);
+        QCOMPARE(db.scalar("select sessionbm from spwl where name = 'dogma'").toInt(), 1);
+        QCOMPARE(db.scalar(unmarked), rowsBefore);
     }
 };
 
