@@ -8,6 +8,7 @@
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <future>
 
@@ -48,6 +49,11 @@ int main(int argc, char** argv) {
     // Checked before anything else is set up, so a second start ends at once; the first
     // derives the database key on another thread while the windows are being built.
     const SingleInstance instance;
+    // Starts after the first skip deriving the database key (Database.cpp says why that
+    // weakens nothing).
+    Connection::rememberKeysIn(
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+        QStringLiteral("/verbaloom/keys"));
     std::future<std::shared_ptr<Connection>> warm;
     if (instance.isFirst())
         warm = Connection::openInBackground(ConnectionStrings::Shared);

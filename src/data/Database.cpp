@@ -5,12 +5,16 @@
 #include "SchemaUpgrade.h"
 #include "SqlTranslator.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 
 #include <mutex>
+
+#include <openssl/evp.h>
 
 #include <time.h>
 
@@ -56,6 +60,99 @@ std::mutex& poolLock() {
     return lock;
 }
 
+// ---- keys ----
+//
+// Opening a file derives its key from the password with 64,000 rounds of PBKDF2 (SQLCipher 3's
+// own setting), 45 to 55 ms at every start. The program can ask for the key derived for each
+// file to be kept (Connection::rememberKeysIn), by the file's salt (its first 16 bytes, chosen
+// when the file was made), and then opens the file with that key itself. Nothing is weakened:
+// the file is encrypted as before, with the same key; the password every copy of the program
+// carries opens it anyway, so a kept key adds no way in, and the list is the learner's alone
+// (0600 in a 0700 folder). A kept key that no longer opens its file is dropped for the password.
+constexpr int kSaltBytes = 16;
+constexpr int kKeyBytes = 32;
+constexpr int kKdfRounds = 64000;
+constexpr int kKeysKept = 8;
+constexpr qint64 kWholeFileCache = 64 << 20;
+// Stored for a salt whose derived key did not open its file: this library keys otherwise, and
+// deriving again at every start would only cost twice.
+const QByteArray kPasswordOnly = QByteArrayLiteral("-");
+
+QString& keyStorePath() {
+    static QString path;
+    return path;
+}
+
+QByteArray fileSalt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray salt = file.read(kSaltBytes);
+    return salt.size() == kSaltBytes ? salt.toHex() : QByteArray();
+}
+
+// A kept key's name: its file's salt with the password it was derived from, so that another
+// password still has to open the file on its own.
+QByteArray keyName(const QByteArray& password, const QByteArray& saltHex) {
+    return QCryptographicHash::hash(password + saltHex, QCryptographicHash::Sha256).toHex();
+}
+
+// Name to key, both in hex, the most recent first.
+QList<std::pair<QByteArray, QByteArray>> keptKeys() {
+    QList<std::pair<QByteArray, QByteArray>> keys;
+    QFile file(keyStorePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return keys;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 2 && parts[0].size() == 64 &&
+            (parts[1].size() == 2 * kKeyBytes || parts[1] == kPasswordOnly))
+            keys.append({parts[0], parts[1]});
+    }
+    return keys;
+}
+
+void keepKey(const QByteArray& name, const QByteArray& key) {
+    QList<std::pair<QByteArray, QByteArray>> keys = keptKeys();
+    keys.removeIf([&](const auto& entry) { return entry.first == name; });
+    keys.prepend({name, key});
+    QDir().mkpath(QFileInfo(keyStorePath()).absolutePath());
+    QSaveFile file(keyStorePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return; // only time is lost
+    for (qsizetype i = 0; i < std::min<qsizetype>(keys.size(), kKeysKept); ++i)
+        file.write(keys[i].first + ' ' + keys[i].second + '\n');
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    file.commit();
+}
+
+// The key SQLCipher 3 derives from a password for a file of this salt, in hex.
+QByteArray deriveKey(const QByteArray& password, const QByteArray& saltHex) {
+    const QByteArray salt = QByteArray::fromHex(saltHex);
+    unsigned char key[kKeyBytes];
+    if (PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()),
+                               reinterpret_cast<const unsigned char*>(salt.constData()),
+                               int(salt.size()), kKdfRounds, kKeyBytes, key) != 1)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(key), kKeyBytes).toHex().toUpper();
+}
+
+// Keys the handle and reads from it: the key is only tried by the first read, so a wrong one,
+// or a file that is no database at all, shows up here rather than at some later step.
+int keyAndProbe(sqlite3* db, const QByteArray& key, int* tables) {
+    sqlite3_key(db, key.constData(), int(key.size()));
+    sqlite3_busy_timeout(db, 2000);
+    *tables = 0;
+    return sqlite3_exec(
+        db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'words'",
+        [](void* out, int, char** values, char**) {
+            *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0;
+            return 0;
+        },
+        tables, nullptr);
+}
+
 DbError errorFor(int rc, const QString& message, const QString& path) {
     switch (rc & 0xff) {
     case SQLITE_CONSTRAINT:
@@ -89,14 +186,47 @@ DbError errorFor(int rc, const QString& message, const QString& path) {
 
 } // namespace
 
+namespace {
+constexpr int kProgressInstructions = 1000;
+} // namespace
+
+Connection::WorkBudget::WorkBudget(const Connection& connection, qint64 instructions)
+    : connection_(connection), outerLeft_(connection.workLeft_),
+      outerSpent_(connection.budgetSpent_) {
+    connection_.workLeft_ =
+        outerLeft_ >= 0 ? std::min(outerLeft_, instructions) : std::max<qint64>(instructions, 0);
+    connection_.budgetSpent_ = false;
+}
+
+Connection::WorkBudget::~WorkBudget() {
+    connection_.workLeft_ = outerLeft_;
+    connection_.budgetSpent_ = outerSpent_;
+}
+
+void Connection::rememberKeysIn(const QString& path) {
+    const std::lock_guard<std::mutex> guard(poolLock());
+    keyStorePath() = path;
+}
+
 Connection::Connection(sqlite3* db, QString path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {}
 
 void Connection::installTimeLimit() {
     // Between VM instructions: enough for every statement whose rows each cost little.
     sqlite3_progress_handler(
-        db_, 1000,
-        [](void* self) { return static_cast<Connection*>(self)->pastDeadline() ? 1 : 0; }, this);
+        db_, kProgressInstructions,
+        [](void* self) {
+            auto* connection = static_cast<Connection*>(self);
+            if (connection->workLeft_ >= 0) {
+                connection->workLeft_ -= kProgressInstructions;
+                if (connection->workLeft_ < 0) {
+                    connection->budgetSpent_ = true;
+                    return 1;
+                }
+            }
+            return connection->pastDeadline() ? 1 : 0;
+        },
+        this);
     // Inside one row's pattern match, where the handler is not asked, the matcher asks itself.
     sqlite3_create_function_v2(
         db_, LikePattern::FunctionName, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, this,
@@ -138,34 +268,46 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     if (settings.dataSource.isEmpty() || !info.exists() || !info.isFile())
         throw DbError(DbErrorCode::FileNotFound, path);
 
-    sqlite3* db = nullptr;
     const int flags =
         (settings.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const QByteArray nativePath = QFile::encodeName(path);
-    int rc = sqlite3_open_v2(nativePath.constData(), &db, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
-        sqlite3_close_v2(db);
-        throw error;
-    }
-    sqlite3_extended_result_codes(db, 1);
+    const auto openHandle = [&] {
+        sqlite3* db = nullptr;
+        const int rc = sqlite3_open_v2(nativePath.constData(), &db, flags, nullptr);
+        if (rc != SQLITE_OK) {
+            const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
+            sqlite3_close_v2(db);
+            throw error;
+        }
+        sqlite3_extended_result_codes(db, 1);
+        return db;
+    };
     const QByteArray password = settings.password.toUtf8();
-    sqlite3_key(db, password.constData(), int(password.size()));
-    sqlite3_busy_timeout(db, 2000);
-    // Every page read is decrypted; a cache that holds a whole large word list keeps
-    // filters and counts from paying that again at each keystroke.
-    sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
-
-    // The key is only tried by the first read: a wrong one, or a file that is no database
-    // at all, shows up here rather than at some later step.
+    const QByteArray salt = keyStorePath().isEmpty() ? QByteArray() : fileSalt(path);
+    const QByteArray name = salt.isEmpty() ? QByteArray() : keyName(password, salt);
+    QByteArray rawKey;
+    bool derived = false;
+    if (!salt.isEmpty()) {
+        const auto kept = keptKeys();
+        const auto it = std::find_if(kept.begin(), kept.end(),
+                                     [&](const auto& entry) { return entry.first == name; });
+        if (it != kept.end())
+            rawKey = it->second == kPasswordOnly ? QByteArray() : it->second;
+        else
+            derived = !(rawKey = deriveKey(password, salt)).isEmpty();
+    }
+    sqlite3* db = openHandle();
     int tables = 0;
-    rc = sqlite3_exec(
-        db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'words'",
-        [](void* out, int, char** values, char**) {
-            *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0;
-            return 0;
-        },
-        &tables, nullptr);
+    int rc = keyAndProbe(db, rawKey.isEmpty() ? password : "x'" + rawKey + "'", &tables);
+    if (rc == SQLITE_NOTADB && !rawKey.isEmpty()) {
+        sqlite3_close_v2(db);
+        db = openHandle();
+        rc = keyAndProbe(db, password, &tables);
+        if (rc == SQLITE_OK)
+            keepKey(name, kPasswordOnly);
+        rawKey.clear();
+        derived = false;
+    }
     if (rc == SQLITE_NOTADB && (info.size() == 0 || info.size() % 1024 != 0))
         rc = SQLITE_CORRUPT; // a cut-off file, not a wrong password
     if (rc == SQLITE_OK && tables == 0)
@@ -175,6 +317,16 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         sqlite3_close_v2(db);
         throw error;
     }
+    if (derived)
+        keepKey(name, rawKey);
+    // Every page read is decrypted. A file that fits in the cache is kept there whole once
+    // read, so filters and counts do not pay that again at each keystroke. A larger one could
+    // not be held anyway (a scan of it pushes out its own pages), so it gets a small cache and
+    // the memory stays free.
+    sqlite3_exec(db,
+                 info.size() <= kWholeFileCache ? "PRAGMA cache_size = -65536"
+                                                : "PRAGMA cache_size = -8192",
+                 nullptr, nullptr, nullptr);
 
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
     conn->installTimeLimit();

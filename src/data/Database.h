@@ -55,6 +55,9 @@ public:
     static constexpr std::chrono::milliseconds StatementTimeLimit{1000};
 
     static std::shared_ptr<Connection> open(const QString& connectionString);
+    // Where the program keeps the keys derived for the files it opened (see Database.cpp);
+    // none until set, and then every file is keyed from its password as before.
+    static void rememberKeysIn(const QString& path);
     // Opens the file on a thread of its own, so that deriving the key overlaps other start-up
     // work; the handle joins the shared ones. Hold the result until the program has opened the
     // same file itself. A failure is left for that later open to report.
@@ -86,6 +89,24 @@ public:
 
     sqlite3* handle() const { return db_; }
 
+    // Caps the work of the statements stepped while it lives, counted in the database's own
+    // instructions rather than in time, so that a statement takes the same way on any
+    // machine however loaded it is. Past the cap the statement stops with TooComplex and
+    // spent() says the cap stopped it.
+    class WorkBudget {
+    public:
+        WorkBudget(const Connection& connection, qint64 instructions);
+        ~WorkBudget();
+        WorkBudget(const WorkBudget&) = delete;
+        WorkBudget& operator=(const WorkBudget&) = delete;
+        bool spent() const { return connection_.budgetSpent_; }
+
+    private:
+        const Connection& connection_;
+        qint64 outerLeft_;
+        bool outerSpent_;
+    };
+
 private:
     friend class Statement;
     using Clock = CoarseClock;
@@ -101,6 +122,9 @@ private:
     quint64 writeVersion_ = 0;
     // When the statement stepping now must stop; none between steps.
     mutable Clock::time_point deadline_ = Clock::time_point::max();
+    // Instructions left under a WorkBudget; negative when none is in force.
+    mutable qint64 workLeft_ = -1;
+    mutable bool budgetSpent_ = false;
 };
 
 // A prepared statement; finalised when it goes out of scope.

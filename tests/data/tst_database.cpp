@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -105,6 +106,41 @@ private slots:
         QString wrong = ConnectionStrings::Shared;
         wrong.replace(QStringLiteral("mirtholeandraxep"), QStringLiteral("aaaaaaaaaaaaaaaa"));
         QCOMPARE(openError(wrong), qint64(3031));
+    }
+
+    // The key derived for a file is kept and opens it from then on; a kept key that no
+    // longer fits gives way to the password, and another password still has to open the
+    // file on its own.
+    void aKeptKeyOpensTheFile() {
+        FixtureDb db;
+        QTemporaryDir folder;
+        const QString store = folder.filePath(QStringLiteral("cache/keys"));
+        Connection::rememberKeysIn(store);
+        const auto keptLine = [&] {
+            QFile file(store);
+            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+        };
+        QCOMPARE(openError(ConnectionStrings::ReadOnly), qint64(0));
+        const QList<QByteArray> kept = keptLine().split(' ');
+        QCOMPARE(kept.size(), 2);
+        QCOMPARE(kept[1].size(), 64);
+        QCOMPARE(QFile::permissions(store) & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(openError(ConnectionStrings::Shared), qint64(0));
+
+        QString wrong = ConnectionStrings::ReadOnly;
+        wrong.replace(QStringLiteral("mirtholeandraxep"), QStringLiteral("aaaaaaaaaaaaaaaa"));
+        QCOMPARE(openError(wrong), qint64(3031));
+        QCOMPARE(keptLine().split('\n').size(), 1);
+
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kept[0] + ' ' + QByteArray(64, '0') + '\n');
+        file.close();
+        QCOMPARE(openError(ConnectionStrings::ReadOnly), qint64(0));
+        QCOMPARE(keptLine(), kept[0] + " -");
+        QCOMPARE(openError(ConnectionStrings::ReadOnly), qint64(0));
+        Connection::rememberKeysIn(QString());
     }
 
     void aDamagedFileIsRefused_data() {
