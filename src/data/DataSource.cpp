@@ -31,12 +31,17 @@ void DataSource::setRecordset(std::shared_ptr<Recordset> recordset) {
 }
 
 void DataSource::attach(std::shared_ptr<Recordset> recordset) {
-    if (recordset_)
+    if (recordset_) {
+        // Rows put aside are not filtered further behind the learner's back.
+        recordset_->cancelFilter();
         disconnect(recordset_.get(), nullptr, this, nullptr);
+    }
     recordset_ = std::move(recordset);
     if (recordset_) {
         connect(recordset_.get(), &Recordset::currentChanged, this, &DataSource::currentChanged);
         connect(recordset_.get(), &Recordset::rowsChanged, this, &DataSource::rowsChanged);
+        connect(recordset_.get(), &Recordset::filterProgress, this, &DataSource::filterProgress);
+        connect(recordset_.get(), &Recordset::filterFinished, this, &DataSource::filterFinished);
     }
     emit rowsChanged();
     emit currentChanged();

@@ -33,6 +33,9 @@ public:
 signals:
     void currentChanged();
     void rowsChanged();
+    // Of the result set's filter worked out in steps (Recordset::filterInSteps).
+    void filterProgress(int percent);
+    void filterFinished();
 
 private:
     void attach(std::shared_ptr<Recordset> recordset);

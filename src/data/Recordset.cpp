@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DbError.h"
+#include "KeyScan.h"
 #include "SqlTranslator.h"
 
 #include <algorithm>
@@ -14,34 +15,113 @@ constexpr qsizetype kCacheRows = 1024;
 Recordset::Recordset(std::shared_ptr<Connection> connection, QString source, QString table)
     : conn_(std::move(connection)), source_(std::move(source)), table_(std::move(table)) {}
 
+Recordset::~Recordset() = default;
+
+namespace {
+
+SqlTranslator::Source checkedSource(const Connection& connection, const QString& sourceText) {
+    const SqlTranslator::Source src = SqlTranslator::translateSource(sourceText);
+    // Belt and braces: whatever the translator let through must be one read-only query.
+    Statement check = connection.prepare(src.sql);
+    if (!check.readOnly())
+        throw DbError(DbErrorCode::SyntaxError,
+                      QStringLiteral("Only a query can be a source of words."));
+    return src;
+}
+
+} // namespace
+
 std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Connection> connection,
                                            const QString& sourceText) {
-    const SqlTranslator::Source src = SqlTranslator::translateSource(sourceText);
-    {
-        // Belt and braces: whatever the translator let through must be one read-only query.
-        Statement check = connection->prepare(src.sql);
-        if (!check.readOnly())
-            throw DbError(DbErrorCode::SyntaxError,
-                          QStringLiteral("Only a query can be a source of words."));
-    }
+    const SqlTranslator::Source src = checkedSource(*connection, sourceText);
     std::shared_ptr<Recordset> rs(new Recordset(std::move(connection), sourceText, src.table));
     rs->sql_ = src.sql;
+    rs->condition_ = src.condition;
+    rs->readColumns();
     rs->load();
     return rs;
 }
 
+std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Connection> connection,
+                                           const QString& sourceText, KeySet keys) {
+    const SqlTranslator::Source src = checkedSource(*connection, sourceText);
+    std::shared_ptr<Recordset> rs(new Recordset(std::move(connection), sourceText, src.table));
+    rs->sql_ = src.sql;
+    rs->condition_ = src.condition;
+    rs->readColumns();
+    rs->open_ = keys;
+    rs->visible_ = std::move(keys);
+    rs->pos_ = rs->visible_.empty() ? 0 : 1;
+    return rs;
+}
+
+std::unique_ptr<KeyScan> Recordset::scanSource(std::shared_ptr<Connection> connection,
+                                               const QString& sourceText) {
+    const SqlTranslator::Source src = checkedSource(*connection, sourceText);
+    Statement bounds = connection->prepare(
+        QStringLiteral("SELECT (SELECT min(id) FROM %1), (SELECT max(id) FROM %1)").arg(src.table));
+    bounds.step();
+    const bool empty = !bounds.value(0).isValid();
+    return std::make_unique<KeyScan>(std::move(connection), src.table, src.condition,
+                                     empty ? 1 : bounds.int64(0), empty ? 0 : bounds.int64(1));
+}
+
+qint64 Recordset::rowsAtMost(const Connection& connection, const QString& table) {
+    Statement bounds = connection.prepare(
+        QStringLiteral("SELECT (SELECT max(id) FROM %1) - (SELECT min(id) FROM %1) + 1").arg(table));
+    bounds.step();
+    return bounds.int64(0);
+}
+
+void Recordset::readColumns() {
+    Statement shape = conn_->prepare(QStringLiteral("SELECT * FROM %1 WHERE 0").arg(table_));
+    for (int i = 0; i < shape.columnCount(); ++i)
+        columns_.append(shape.columnName(i).toLower());
+}
+
+// A whole word table whose keys run without a gap is its first and last key: the count kept
+// beside the table (SchemaUpgrade) says so without reading a row.
+std::optional<KeySet> Recordset::wholeTable() const {
+    if (!condition_.isEmpty() || table_ != QLatin1String("words"))
+        return std::nullopt;
+    std::optional<KeySet> whole;
+    // A file without the count (opened for reading only before its upgrade) is read in full.
+    tryStep([&] {
+        Statement st = conn_->prepare(
+            QStringLiteral("SELECT (SELECT words FROM word_count), (SELECT min(id) FROM words),"
+                           " (SELECT max(id) FROM words)"));
+        if (!st.step() || !st.value(0).isValid())
+            return;
+        const qint64 count = st.int64(0);
+        if (count == 0 && !st.value(1).isValid())
+            whole = KeySet();
+        else if (st.value(1).isValid() && count == st.int64(2) - st.int64(1) + 1)
+            whole = KeySet::span(st.int64(1), st.int64(2));
+    });
+    return whole;
+}
+
 void Recordset::load() {
-    Statement ids = conn_->prepare(QStringLiteral("SELECT id FROM (%1) ORDER BY id").arg(sql_));
-    std::vector<qint64> keys;
-    while (ids.step())
-        keys.push_back(ids.int64(0));
-    if (columns_.isEmpty()) {
-        Statement shape = conn_->prepare(QStringLiteral("SELECT * FROM %1 WHERE 0").arg(table_));
-        for (int i = 0; i < shape.columnCount(); ++i)
-            columns_.append(shape.columnName(i).toLower());
+    cancelFilter();
+    std::optional<KeySet> keys = wholeTable();
+    if (!keys) {
+        Statement ids =
+            conn_->prepare(QStringLiteral("SELECT id FROM (%1) ORDER BY id").arg(sql_));
+        std::vector<qint64> list;
+        while (ids.step())
+            list.push_back(ids.int64(0));
+        keys = KeySet(std::move(list));
+        // A count left unknown by an insert that may have replaced a row is taken again here,
+        // in one statement, so that the next start finds it.
+        if (condition_.isEmpty() && table_ == QLatin1String("words") && !conn_->readOnly())
+            tryStep([&] {
+                conn_->prepare(QStringLiteral("UPDATE word_count SET words = (SELECT count(*)"
+                                              " FROM words) WHERE words IS NULL"))
+                    .step();
+            });
     }
-    open_ = std::move(keys);
-    visible_ = open_;
+    open_ = *keys;
+    visible_ = std::move(*keys);
     filter_.clear();
     cache_.clear();
     pos_ = visible_.empty() ? 0 : 1;
@@ -105,28 +185,53 @@ void Recordset::moveTo(int position) {
 
 qint64 Recordset::currentId() const {
     requireCurrent();
-    return visible_[size_t(pos_ - 1)];
+    return visible_.at(pos_ - 1);
 }
 
 qint64 Recordset::idAt(int position) const {
     if (position < 1 || position > recordCount())
         throw DbError(DbErrorCode::NoCurrentRecord);
-    return visible_[size_t(position - 1)];
+    return visible_.at(position - 1);
 }
 
-int Recordset::firstMatch(const QString& criterion) const {
-    if (visible_.empty())
+int Recordset::positionOf(qint64 id) const {
+    return int(visible_.indexOf(id) + 1);
+}
+
+int Recordset::firstMatch(const QString& criterion, int from) const {
+    from = std::max(from, 1);
+    if (from > recordCount())
         return 0;
     const QString condition = SqlTranslator::translateCondition(criterion);
-    Statement matches = conn_->prepare(
-        QStringLiteral("SELECT id FROM %1 WHERE (%2) ORDER BY id").arg(table_, condition));
-    while (matches.step()) {
+    // Two ways to the first match, stepped in turn until either ends. The rows in key order
+    // end at once when matches are many (one letter typed in the find box); the matches
+    // alone, in the database's own order (the name index), whose smallest key among the rows
+    // is the answer, end at once when they are few. Neither reads every row of a letter.
+    Statement inOrder = conn_->prepare(
+        QStringLiteral("SELECT id, (%2) FROM %1 NOT INDEXED WHERE id >= ? AND id <= ? ORDER BY id")
+            .arg(table_, condition));
+    inOrder.bind(1, visible_.at(from - 1));
+    inOrder.bind(2, visible_.back());
+    Statement matches =
+        conn_->prepare(QStringLiteral("SELECT id FROM %1 WHERE (%2)").arg(table_, condition));
+    std::optional<qint64> least;
+    const auto position = [&](qint64 id) {
+        const qsizetype i = visible_.indexOf(id);
+        return i >= from - 1 ? int(i) + 1 : 0;
+    };
+    for (;;) {
+        if (!inOrder.step())
+            return 0;
+        if (inOrder.int64(1) != 0) {
+            if (const int at = position(inOrder.int64(0)))
+                return at;
+        }
+        if (!matches.step())
+            return least ? position(*least) : 0;
         const qint64 id = matches.int64(0);
-        const auto it = std::lower_bound(visible_.begin(), visible_.end(), id);
-        if (it != visible_.end() && *it == id)
-            return int(it - visible_.begin()) + 1;
+        if ((!least || id < *least) && position(id))
+            least = id;
     }
-    return 0;
 }
 
 void Recordset::requireCurrent() const {
@@ -136,42 +241,93 @@ void Recordset::requireCurrent() const {
 
 void Recordset::find(const QString& criterion) {
     requireCurrent();
-    const QString condition = SqlTranslator::translateCondition(criterion);
-    Statement matches =
-        conn_->prepare(QStringLiteral("SELECT id FROM %1 WHERE (%2) AND id >= ? ORDER BY id")
-                           .arg(table_, condition));
-    matches.bind(1, currentId());
-    while (matches.step()) {
-        const qint64 id = matches.int64(0);
-        const auto it = std::lower_bound(visible_.begin(), visible_.end(), id);
-        if (it != visible_.end() && *it == id) {
-            setPosition(int(it - visible_.begin()) + 1);
-            return;
-        }
-    }
-    setPosition(recordCount() + 1);
+    const int found = firstMatch(criterion, pos_);
+    setPosition(found > 0 ? found : recordCount() + 1);
 }
 
-void Recordset::setFilter(const QString& filter) {
-    if (filter.trimmed().isEmpty()) {
-        visible_ = open_;
-    } else {
-        const QString condition = SqlTranslator::translateCondition(filter);
-        Statement matches = conn_->prepare(
-            QStringLiteral("SELECT id FROM %1 WHERE (%2) ORDER BY id").arg(table_, condition));
-        std::vector<qint64> passing;
-        while (matches.step())
-            passing.push_back(matches.int64(0));
-        std::vector<qint64> narrowed;
-        narrowed.reserve(std::min(passing.size(), open_.size()));
-        std::set_intersection(open_.begin(), open_.end(), passing.begin(), passing.end(),
-                              std::back_inserter(narrowed));
-        visible_ = std::move(narrowed);
-    }
-    filter_ = filter.trimmed().isEmpty() ? QString() : filter;
+std::vector<qint64> Recordset::passing(const QString& condition) const {
+    Statement matches = conn_->prepare(
+        QStringLiteral("SELECT id FROM %1 WHERE (%2) ORDER BY id").arg(table_, condition));
+    std::vector<qint64> keys;
+    while (matches.step())
+        keys.push_back(matches.int64(0));
+    return keys;
+}
+
+void Recordset::applyFilter(const std::vector<qint64>& passing, const QString& filter) {
+    visible_ = open_.intersected(passing);
+    filter_ = filter;
     pos_ = visible_.empty() ? 0 : 1;
     emit rowsChanged();
     emit currentChanged();
+}
+
+void Recordset::setFilter(const QString& filter) {
+    cancelFilter();
+    if (filter.trimmed().isEmpty()) {
+        visible_ = open_;
+        filter_.clear();
+        pos_ = visible_.empty() ? 0 : 1;
+        emit rowsChanged();
+        emit currentChanged();
+        return;
+    }
+    applyFilter(passing(SqlTranslator::translateCondition(filter)), filter);
+}
+
+bool Recordset::filterInSteps(const QString& filter) {
+    cancelFilter();
+    filterError_.reset();
+    if (filter.trimmed().isEmpty() || open_.empty()) {
+        setFilter(filter);
+        return true;
+    }
+    const QString condition = SqlTranslator::translateCondition(filter);
+    std::optional<std::vector<qint64>> atOnce;
+    if (rowsAtMost(*conn_, table_) <= SmallTable) {
+        atOnce = passing(condition);
+    } else {
+        const Connection::WorkBudget budget(*conn_, KeystrokeWork);
+        try {
+            atOnce = passing(condition);
+        } catch (const DbError&) {
+            if (!budget.spent())
+                throw;
+        }
+    }
+    if (atOnce) {
+        applyFilter(*atOnce, filter);
+        return true;
+    }
+    scan_ = std::make_unique<KeyScan>(conn_, table_, condition, open_.front(), open_.back());
+    scanFilter_ = filter;
+    connect(scan_.get(), &KeyScan::progress, this, &Recordset::filterProgress);
+    connect(scan_.get(), &KeyScan::finished, this, &Recordset::scanFinished);
+    connect(scan_.get(), &KeyScan::failed, this, &Recordset::scanFinished);
+    scan_->start();
+    return false;
+}
+
+void Recordset::cancelFilter() {
+    if (!scan_)
+        return;
+    // It may be this scan's own signal that led here: it goes once the event loop is back.
+    scan_->stop();
+    scan_->disconnect(this);
+    scan_.release()->deleteLater();
+}
+
+void Recordset::scanFinished() {
+    KeyScan* scan = scan_.release();
+    scan->disconnect(this);
+    scan->deleteLater();
+    if (scan->error()) {
+        filterError_ = scan->error();
+        emit filterFinished();
+        return;
+    }
+    applyFilter(scan->takeKeys(), scanFilter_);
+    emit filterFinished();
 }
 
 int Recordset::columnIndex(const QString& column) const {
@@ -216,13 +372,14 @@ void Recordset::forEachRow(const QStringList& columns,
                            .arg(names.join(QStringLiteral(", ")), table_));
     st.bind(1, visible_.front());
     st.bind(2, visible_.back());
-    size_t i = 0;
+    qsizetype i = 0;
+    const qsizetype n = visible_.size();
     QVariantList values;
-    while (i < visible_.size() && st.step()) {
+    while (i < n && st.step()) {
         const qint64 id = st.int64(0);
-        while (i < visible_.size() && visible_[i] < id)
-            ++i;
-        if (i < visible_.size() && visible_[i] == id) {
+        if (visible_.at(i) < id)
+            i = visible_.lowerBound(id);
+        if (i < n && visible_.at(i) == id) {
             values.clear();
             for (int c = 1; c <= names.size(); ++c)
                 values << st.value(c);
@@ -236,7 +393,7 @@ QVariant Recordset::valueAt(int position, const QString& column) const {
     if (position < 1 || position > recordCount())
         throw DbError(DbErrorCode::NoCurrentRecord);
     const int index = columnIndex(column);
-    return fetch(visible_[size_t(position - 1)]).values.at(index);
+    return fetch(visible_.at(position - 1)).values.at(index);
 }
 
 void Recordset::setValue(const QString& column, const QVariant& value) {
@@ -280,9 +437,10 @@ void Recordset::addNew(const QVariantMap& values) {
 }
 
 void Recordset::includeNewRow(qint64 id) {
-    open_.insert(std::upper_bound(open_.begin(), open_.end(), id), id);
-    const auto at = visible_.insert(std::upper_bound(visible_.begin(), visible_.end(), id), id);
-    pos_ = int(at - visible_.begin()) + 1;
+    cancelFilter();
+    open_.insert(id);
+    visible_.insert(id);
+    pos_ = int(visible_.indexOf(id)) + 1;
     emit rowsChanged();
     emit currentChanged();
 }

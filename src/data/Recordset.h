@@ -1,7 +1,11 @@
 #pragma once
 
+#include "DbError.h"
+#include "KeySet.h"
+
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -10,21 +14,39 @@
 #include <vector>
 
 class Connection;
+class KeyScan;
 
 // The ordered rows of one source, with a current position and an optional filter.
 //
 // Positions follow the program's long-standing model: BOF before the first row, rows 1..n,
 // EOF after the last; moving on from BOF or EOF fails with error 3021. Only the row keys
-// are held; a row's values are read when it is shown, so opening stays quick at any size.
-// Rows come in table order.
+// are held (a whole table whose keys run without a gap as its first and last key); a row's
+// values are read when it is shown, so opening stays quick at any size. Rows come in table
+// order.
 class Recordset : public QObject {
     Q_OBJECT
 public:
     static constexpr int PosBOF = -2;
     static constexpr int PosEOF = -3;
 
+    // The work (in the database's instructions, see Connection::WorkBudget) that fits in a
+    // keystroke, a few milliseconds: what takes longer is done in steps. A table of at most
+    // SmallTable rows is always done at once: reading all of it fits in a frame.
+    static constexpr qint64 KeystrokeWork = 25'000;
+    static constexpr qint64 SmallTable = 20'000;
+    // At least the rows of a table, from its first and last key.
+    static qint64 rowsAtMost(const Connection& connection, const QString& table);
+
     static std::shared_ptr<Recordset> open(std::shared_ptr<Connection> connection,
                                            const QString& sourceText);
+    // Over keys found beforehand by a scan of the same source (scanSource).
+    static std::shared_ptr<Recordset> open(std::shared_ptr<Connection> connection,
+                                           const QString& sourceText, KeySet keys);
+    // A scan that finds a source's keys in slices, for a source too large to open at once.
+    // Throws DbError when the text is no source.
+    static std::unique_ptr<KeyScan> scanSource(std::shared_ptr<Connection> connection,
+                                               const QString& sourceText);
+    ~Recordset() override;
 
     const QString& source() const { return source_; }
     const QString& table() const { return table_; }
@@ -53,6 +75,16 @@ public:
     // raises an error and leaves the filter in force as it was.
     void setFilter(const QString& filter);
     const QString& filter() const { return filter_; }
+    // As setFilter, for a learner typing: true when the filter is in force at once. A filter
+    // that takes longer than a keystroke's work is found in steps between events instead
+    // (filterProgress); meanwhile the rows and the filter in force stay as they were, and
+    // filterFinished() says when the new one is in force or was refused (filterError()).
+    // Any newer filter, requery or row added drops the older work, as cancelFilter() does.
+    bool filterInSteps(const QString& filter);
+    bool isFiltering() const { return scan_ != nullptr; }
+    void cancelFilter();
+    // Why the last filter worked out in steps was refused; none when it is in force.
+    const std::optional<DbError>& filterError() const { return filterError_; }
 
     QVariant value(const QString& column) const; // of the current row
     // Reads the given columns of every row in order with one statement, for rules that look
@@ -63,8 +95,12 @@ public:
     qint64 currentId() const;
     // The key of the row at a 1-based position (1..recordCount()).
     qint64 idAt(int position) const;
-    // The 1-based position of the first row that meets the criterion, or 0 when none does.
-    int firstMatch(const QString& criterion) const;
+    // The 1-based position of the first row at or after `from` that meets the criterion, or 0
+    // when none does.
+    int firstMatch(const QString& criterion, int from = 1) const;
+    // The 1-based position of the row of that key, or 0 when the rows do not hold it.
+    int positionOf(qint64 id) const;
+    const KeySet& keys() const { return visible_; }
 
     // Writes one field of the current row to the file at once.
     void setValue(const QString& column, const QVariant& value);
@@ -78,6 +114,8 @@ public:
 signals:
     void currentChanged(); // the current row moved or its values changed
     void rowsChanged();    // the rows or the filter changed
+    void filterProgress(int percent);
+    void filterFinished();
 
 private:
     struct Row {
@@ -87,6 +125,11 @@ private:
 
     Recordset(std::shared_ptr<Connection> connection, QString source, QString table);
     void load();
+    void readColumns();
+    std::optional<KeySet> wholeTable() const;
+    std::vector<qint64> passing(const QString& condition) const;
+    void applyFilter(const std::vector<qint64>& passing, const QString& filter);
+    void scanFinished();
     void setPosition(int pos);
     void requireCurrent() const;
     const Row& fetch(qint64 id) const;
@@ -96,9 +139,13 @@ private:
     QString source_;
     QString table_;
     QString sql_;
+    QString condition_; // the source's own, translated; empty for a whole table
     QString filter_;
-    std::vector<qint64> open_;    // row keys of the source, ascending
-    std::vector<qint64> visible_; // those passing the filter, ascending
+    KeySet open_;    // row keys of the source
+    KeySet visible_; // those passing the filter
+    std::unique_ptr<KeyScan> scan_; // a filter being found in steps
+    QString scanFilter_;            // ... and its text
+    std::optional<DbError> filterError_;
     int pos_ = 0;                 // 0 = BOF, 1..n, n+1 = EOF
     QStringList columns_;
     mutable QHash<qint64, Row> cache_;

@@ -193,7 +193,8 @@ public:
         table_ = out.table;
         if (isKeyword("where")) {
             next();
-            out.sql += QStringLiteral(" WHERE ") + condition();
+            out.condition = condition();
+            out.sql += QStringLiteral(" WHERE ") + out.condition;
         }
         if (parenthesised)
             expect(Kind::RParen, ")");

@@ -16,6 +16,7 @@ namespace SqlTranslator {
 struct Source {
     QString sql;   // a SELECT over one table, without a trailing semicolon
     QString table; // the table it reads, lower case
+    QString condition; // its WHERE condition; empty for the whole table
 };
 
 // A record source: "select * from T [where condition]", optionally in parentheses.

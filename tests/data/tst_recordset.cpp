@@ -2,6 +2,8 @@
 #include "data/Database.h"
 #include "data/DataSource.h"
 #include "data/DbError.h"
+#include "data/KeyOrder.h"
+#include "data/KeyScan.h"
 #include "data/Recordset.h"
 #include "support/Fixture.h"
 
@@ -21,6 +23,34 @@ qint64 errorOf(const std::function<void()>& step) {
 std::shared_ptr<Recordset>
 openWords(const QString& source = QStringLiteral("select * from words")) {
     return Recordset::open(Connection::open(ConnectionStrings::Shared), source);
+}
+
+// The keys a statement gives, through a handle of the test's own.
+std::vector<qint64> keysOf(const QString& sql) {
+    std::vector<qint64> keys;
+    Statement st = Connection::open(ConnectionStrings::ReadOnly)->prepare(sql);
+    while (st.step())
+        keys.push_back(st.int64(0));
+    return keys;
+}
+
+std::vector<qint64> rowsOf(const Recordset& rs) {
+    std::vector<qint64> keys;
+    for (int i = 1; i <= rs.recordCount(); ++i)
+        keys.push_back(rs.idAt(i));
+    return keys;
+}
+
+// Enough words that a filter over all of them takes longer than a keystroke's work, so that
+// it is found in steps.
+std::vector<WordRow> manyWords() {
+    return FixtureDb::generatedWords(int(Recordset::SmallTable) * 2);
+}
+const QString kSlowFilter = QStringLiteral("meaning like '%w1%' or example like '%about 7%'");
+
+void finishSteps(const std::function<bool()>& busy) {
+    while (busy())
+        QCoreApplication::processEvents();
 }
 } // namespace
 
@@ -223,6 +253,231 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, source.refresh());
         QCOMPARE(source.recordSource(), QStringLiteral("select * from words where groupid = 1"));
         QCOMPARE(source.recordset()->recordCount(), 2);
+    }
+
+    // ---- keys without reading every row ----
+
+    // A whole table opens from the count kept beside it when its keys run without a gap;
+    // otherwise it is read, and a count an insert left unknown is taken again for next time.
+    // Either way the rows and their positions are the table's.
+    void theWholeTableHasItsRowsInKeyOrder_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("span");
+        QTest::newRow("as made") << QString() << true;
+        QTest::newRow("a word added") << "insert into words (name) values ('zeal')" << true;
+        QTest::newRow("words deleted") << "delete from words where id in (2, 5)" << false;
+        QTest::newRow("a word replaced")
+            << "insert or replace into words (name) values ('abate')" << false;
+        QTest::newRow("no count kept") << "drop table word_count" << false;
+    }
+    void theWholeTableHasItsRowsInKeyOrder() {
+        QFETCH(QString, change);
+        QFETCH(bool, span);
+        FixtureDb db;
+        if (!change.isEmpty())
+            db.scalar(change);
+        auto rs = openWords();
+        QCOMPARE(rowsOf(*rs), keysOf(QStringLiteral("SELECT id FROM words ORDER BY id")));
+        QCOMPARE(rs->keys().isSpan(), span);
+        for (int position = 1; position <= rs->recordCount(); ++position)
+            QCOMPARE(rs->positionOf(rs->idAt(position)), position);
+        QCOMPARE(rs->positionOf(999), 0);
+        if (change.startsWith(QLatin1String("insert or replace")))
+            QCOMPARE(db.scalar("select words from word_count").toInt(), 8);
+    }
+
+    // Whatever is done to the table, the count kept is right or unknown, never wrong.
+    void theKeptCountIsNeverWrong_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("insert") << "insert into words (name) values ('zeal')";
+        QTest::newRow("insert of a name there") << "insert into words (name) values ('ABATE')";
+        QTest::newRow("insert or ignore") << "insert or ignore into words (name) values ('abate')";
+        QTest::newRow("insert or replace by key")
+            << "insert or replace into words (id, name) values (3, 'zeal')";
+        QTest::newRow("delete") << "delete from words where bookmark = 1";
+        QTest::newRow("rename") << "update words set name = 'zeal' where id = 1";
+        QTest::newRow("rename onto another")
+            << "update or replace words set name = 'venal' where id = 1";
+        QTest::newRow("new key onto another") << "update or replace words set id = 2 where id = 1";
+    }
+    void theKeptCountIsNeverWrong() {
+        QFETCH(QString, change);
+        FixtureDb db;
+        db.scalar(change);
+        const QVariant kept = db.scalar("select words from word_count");
+        QVERIFY(kept.isNull() || kept == db.scalar("select count(*) from words"));
+    }
+
+    void keySetsHoldTheirKeys_data() {
+        QTest::addColumn<QList<qint64>>("inserted");
+        QTest::addColumn<bool>("span");
+        QTest::newRow("extended at either end") << QList<qint64>{11, 4, 12} << true;
+        QTest::newRow("one held already") << QList<qint64>{7} << true;
+        QTest::newRow("apart") << QList<qint64>{20, 2} << false;
+    }
+    void keySetsHoldTheirKeys() {
+        QFETCH(QList<qint64>, inserted);
+        QFETCH(bool, span);
+        KeySet keys = KeySet::span(5, 10);
+        std::vector<qint64> expected{5, 6, 7, 8, 9, 10};
+        for (qint64 key : inserted) {
+            keys.insert(key);
+            if (std::find(expected.begin(), expected.end(), key) == expected.end())
+                expected.insert(std::upper_bound(expected.begin(), expected.end(), key), key);
+        }
+        QCOMPARE(keys.isSpan(), span);
+        QCOMPARE(keys.toVector(), expected);
+        QCOMPARE(keys.indexOf(expected.back()), qsizetype(expected.size() - 1));
+        QCOMPARE(keys.indexOf(3), qsizetype(-1));
+        QCOMPARE(keys.lowerBound(expected.back() + 1), qsizetype(expected.size()));
+        QCOMPARE(keys.intersected({1, 6, 8, 21}).toVector(), (std::vector<qint64>{6, 8}));
+    }
+
+    // The first row at or after a position whose name starts with a text: the same, in
+    // whichever way it is found, as reading every row in order.
+    void firstMatchIsTheFirstInOrder_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("from");
+        QTest::newRow("many match") << QString() << "w0" << 1;
+        QTest::newRow("from further on") << QString() << "w01" << 500;
+        QTest::newRow("one matches") << QString() << "w01234" << 1;
+        QTest::newRow("none after from") << QString() << "w01234" << 1300;
+        QTest::newRow("none") << QString() << "x" << 1;
+        QTest::newRow("refined, many") << "groupid = 7" << "w" << 1;
+        QTest::newRow("refined, none left") << "groupid = 7" << "w0000" << 2;
+        QTest::newRow("any case") << "bookmark = 1" << "W00" << 3;
+    }
+    void firstMatchIsTheFirstInOrder() {
+        QFETCH(QString, filter);
+        QFETCH(QString, prefix);
+        QFETCH(int, from);
+        FixtureDb db(FixtureDb::generatedWords(3000));
+        auto rs = openWords();
+        rs->setFilter(filter);
+        int expected = 0;
+        for (int p = from; p <= rs->recordCount() && !expected; ++p)
+            if (rs->valueAt(p, "name").toString().startsWith(prefix, Qt::CaseInsensitive))
+                expected = p;
+        QCOMPARE(rs->firstMatch("name like '" + prefix + "%'", from), expected);
+    }
+
+    // ---- filters found in steps ----
+
+    void aFilterFoundInStepsGivesTheSameRows_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("inSteps");
+        QTest::newRow("a few words by the name index") << "name like 'w0123%'" << false;
+        QTest::newRow("every word's texts") << kSlowFilter << true;
+    }
+    void aFilterFoundInStepsGivesTheSameRows() {
+        QFETCH(QString, filter);
+        QFETCH(bool, inSteps);
+        FixtureDb db(manyWords());
+        auto rs = openWords(QStringLiteral("select * from words where groupid <= 40"));
+        const auto before = rowsOf(*rs);
+        QSignalSpy finished(rs.get(), &Recordset::filterFinished);
+        QCOMPARE(rs->filterInSteps(filter), !inSteps);
+        QCOMPARE(rowsOf(*rs) == before, inSteps); // nothing changes until it is found
+        finishSteps([&] { return rs->isFiltering(); });
+        QCOMPARE(finished.count(), inSteps ? 1 : 0);
+        const auto found = rowsOf(*rs);
+        rs->setFilter(filter);
+        QCOMPARE(found, rowsOf(*rs));
+        QCOMPARE(rs->filter(), filter);
+        QCOMPARE(rs->absolutePosition(), 1);
+    }
+
+    // A filter dropped halfway leaves the rows, the filter and the position as they were; a
+    // newer one is what ends in force.
+    void aFilterDroppedHalfwayChangesNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cancelled") << "cancel";
+        QTest::newRow("by a newer one in steps") << "newer";
+        QTest::newRow("by a filter at once") << "setFilter";
+        QTest::newRow("by a word added") << "add";
+    }
+    void aFilterDroppedHalfwayChangesNothing() {
+        QFETCH(QString, how);
+        FixtureDb db(manyWords());
+        auto rs = openWords();
+        rs->setFilter(QStringLiteral("groupid = 3"));
+        rs->move(5);
+        const auto before = rowsOf(*rs);
+        QSignalSpy finished(rs.get(), &Recordset::filterFinished);
+        QVERIFY(!rs->filterInSteps(kSlowFilter));
+        QVERIFY(rs->isFiltering());
+        if (how == QLatin1String("cancel")) {
+            rs->cancelFilter();
+            QCOMPARE(rowsOf(*rs), before);
+            QCOMPARE(rs->filter(), QStringLiteral("groupid = 3"));
+            QCOMPARE(rs->absolutePosition(), 6);
+        } else if (how == QLatin1String("newer")) {
+            QVERIFY(!rs->filterInSteps(QStringLiteral("meaning like '%w2%' or example like '%8%'")));
+        } else if (how == QLatin1String("setFilter")) {
+            rs->setFilter(QStringLiteral("groupid = 4"));
+        } else {
+            rs->addNew({{"name", "zeal"}});
+        }
+        finishSteps([&] { return rs->isFiltering(); });
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        QCOMPARE(finished.count(), how == QLatin1String("newer") ? 1 : 0);
+        if (how == QLatin1String("newer"))
+            QCOMPARE(rs->filter(), QStringLiteral("meaning like '%w2%' or example like '%8%'"));
+        if (how == QLatin1String("setFilter"))
+            QCOMPARE(rowsOf(*rs), keysOf("SELECT id FROM words WHERE groupid = 4 ORDER BY id"));
+    }
+
+    void aFilterRefusedInStepsSaysWhy() {
+        FixtureDb db(manyWords());
+        auto rs = openWords();
+        QVERIFY_THROWS_EXCEPTION(DbError, rs->filterInSteps(QStringLiteral("nosuch = 1")));
+        // A slice of a filter whose values the database cannot compare, by its key range.
+        KeyScan scan(rs->connection(), QStringLiteral("words"), QStringLiteral("nosuch = 1"), 1,
+                     rs->recordCount());
+        QVERIFY(!scan.step());
+        QVERIFY(scan.error().has_value());
+    }
+
+    // ---- the list view's order ----
+
+    void anOrderReadInPagesIsTheIndexOrder_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("descending");
+        QTest::newRow("every word") << "words" << QString() << false;
+        QTest::newRow("every word, descending") << "words" << QString() << true;
+        QTest::newRow("refined") << "words" << "groupid = 7" << false;
+        QTest::newRow("names twice, ties by key") << "spwl" << QString() << false;
+        QTest::newRow("names twice, descending") << "spwl" << "bookmark = 1" << true;
+    }
+    void anOrderReadInPagesIsTheIndexOrder() {
+        QFETCH(QString, table);
+        QFETCH(QString, filter);
+        QFETCH(bool, descending);
+        std::vector<WordRow> spwl = FixtureDb::generatedWords(1500);
+        for (size_t i = 0; i < spwl.size(); i += 3)
+            spwl[i].name = QStringLiteral("twice %1").arg(i % 200);
+        FixtureDb db(FixtureDb::generatedWords(3000), spwl);
+        auto rs = openWords("select * from " + table);
+        rs->setFilter(filter);
+        const QString direction = descending ? QStringLiteral(" DESC") : QString();
+        std::vector<qint64> expected;
+        for (qint64 id : keysOf("SELECT id FROM " + table + " ORDER BY name" + direction +
+                                ", id" + direction))
+            if (rs->positionOf(id))
+                expected.push_back(id);
+        KeyOrder order(rs->connection(), table, descending, rs->keys());
+        order.readUntil(10);
+        QVERIFY(order.known() >= 10);
+        order.start();
+        finishSteps([&] { return !order.complete(); });
+        QCOMPARE(order.known(), qsizetype(expected.size()));
+        for (size_t row = 0; row < expected.size(); ++row) {
+            QCOMPARE(order.keyAt(qsizetype(row)), expected[row]);
+            QCOMPARE(order.rowOf(expected[row]), qsizetype(row));
+        }
     }
 };
 
