@@ -94,4 +94,8 @@ QString textRefinedText(int count) {
     return QString::number(count) + QStringLiteral(" in your POCKET.");
 }
 
+QString progressText(int percent) {
+    return QStringLiteral("Counting the words ... %1%").arg(percent);
+}
+
 } // namespace RefineFilters

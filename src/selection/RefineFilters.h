@@ -34,5 +34,7 @@ QString currentSelectionText(int count); // "You have n words in your Current Se
 QString openingRefinedText(int count);   // "n words after Refining your Selection."
 QString optionRefinedText(int count);    // "n WORDS After Refining your Selection"
 QString textRefinedText(int count);      // "n in your POCKET."
+// In place of the count while a refinement of many words is worked out.
+QString progressText(int percent);
 
 } // namespace RefineFilters

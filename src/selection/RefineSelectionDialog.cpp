@@ -1,6 +1,7 @@
 #include "RefineSelectionDialog.h"
 
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "selection/RefineFilters.h"
 #include "study/StudySession.h"
 #include "ui/Look.h"
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -34,6 +37,12 @@ RefineSelectionDialog::RefineSelectionDialog(StudySession& session, QWidget* par
     buildFilters();
     layOut(layOutFilters());
     resize(620, 640);
+    connect(&session_, &StudySession::refinementProgress, this, [this](int percent) {
+        if (pendingCountText_)
+            refinedCount_->setText(RefineFilters::progressText(percent));
+    });
+    connect(&session_, &StudySession::refinementFinished, this,
+            &RefineSelectionDialog::refinementFinished);
     showOpeningCounts();
 }
 
@@ -155,18 +164,15 @@ int RefineSelectionDialog::refinedCount() const {
 }
 
 void RefineSelectionDialog::showOpeningCounts() {
-    tryStep([&] { session_.filterRows(RefineFilters::Everything); });
+    // Every row passes "bookmark = 0 or bookmark = 1" (the column holds nothing else), so the
+    // selection's count is that of its rows unfiltered, which costs nothing at any size.
+    tryStep([&] { session_.filterRows(QString()); });
     selectionCount_->setText(RefineFilters::currentSelectionText(refinedCount()));
-    // The refinement in force is one the database took; should it fail now all the same,
-    // the window still opens, over every row.
-    if (!tryStep([&] { session_.filterRows(session_.refinement()); }))
-        tryStep([&] { session_.filterRows(QString()); });
-    refinedCount_->setText(RefineFilters::openingRefinedText(refinedCount()));
+    refine(session_.refinement(), &RefineFilters::openingRefinedText);
 }
 
 void RefineSelectionDialog::optionClicked(int index) {
-    tryStep([&] { session_.applyRefinement(RefineFilters::optionExpression(index)); });
-    refinedCount_->setText(RefineFilters::optionRefinedText(refinedCount()));
+    refine(RefineFilters::optionExpression(index), &RefineFilters::optionRefinedText);
 }
 
 void RefineSelectionDialog::textChanged(int index) {
@@ -176,16 +182,35 @@ void RefineSelectionDialog::textChanged(int index) {
     const QString expression = RefineFilters::textExpression(index, typed);
     // Only an expression the database took becomes the refinement; otherwise the one before
     // stays in force, and the window says why rather than show that one's count.
-    QString refusal;
     if (expression.isEmpty()) {
-        refusal = RefineFilters::noExpressionText(index);
-    } else {
-        try {
-            session_.applyRefinement(expression);
-        } catch (const DbError& e) {
-            refusal = RefineFilters::refusalText(e);
-        }
+        pendingCountText_ = nullptr;
+        if (Recordset* rows = session_.refinedRows())
+            rows->cancelFilter(); // work a keystroke before began
+        refinedCount_->setText(RefineFilters::noExpressionText(index));
+        return;
     }
-    refinedCount_->setText(refusal.isEmpty() ? RefineFilters::textRefinedText(refinedCount())
-                                             : refusal);
+    refine(expression, &RefineFilters::textRefinedText);
+}
+
+void RefineSelectionDialog::refine(const QString& expression, QString (*countText)(int)) {
+    pendingCountText_ = countText;
+    session_.refineInSteps(expression);
+    if (pendingCountText_ && session_.isRefining())
+        refinedCount_->setText(RefineFilters::progressText(0));
+}
+
+void RefineSelectionDialog::refinementFinished() {
+    if (!pendingCountText_)
+        return;
+    const auto countText = std::exchange(pendingCountText_, nullptr);
+    const auto& error = session_.refinementError();
+    // The refinement in force is one the database took; should it fail now all the same, the
+    // window still opens, over every row. An option's refusal leaves the count of the
+    // refinement in force, as it always did.
+    if (error && countText == &RefineFilters::openingRefinedText)
+        tryStep([&] { session_.filterRows(QString()); });
+    if (error && countText == &RefineFilters::textRefinedText)
+        refinedCount_->setText(RefineFilters::refusalText(*error));
+    else
+        refinedCount_->setText(countText(refinedCount()));
 }

@@ -11,7 +11,9 @@ class QRadioButton;
 class StudySession;
 
 // "Refine Selection": narrows the session's selection by any one of fourteen filters, eight
-// options and six text searches, and says how many words are left after each.
+// options and six text searches, and says how many words are left after each. A refinement
+// of many words is worked out while the learner goes on typing, its progress in place of the
+// count; each keystroke drops the refinement the one before started.
 class RefineSelectionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +27,8 @@ private:
     void showOpeningCounts();
     void optionClicked(int index);
     void textChanged(int index);
+    void refine(const QString& expression, QString (*countText)(int));
+    void refinementFinished();
     int refinedCount() const;
 
     StudySession& session_;
@@ -42,4 +46,6 @@ private:
     QLabel* wordListCaption_ = nullptr;
     std::array<QLabel*, 14> numbers_{};
     QPushButton* closeButton_ = nullptr;
+    // The count text of the refinement being worked out; none while none is.
+    QString (*pendingCountText_)(int) = nullptr;
 };

@@ -286,6 +286,12 @@ void WordSelectionDialog::connectCriteria() {
                 [this, i] { pickDate(dateRange_[size_t(i)]); });
     connect(getResultsButton_, &QPushButton::clicked, this, &WordSelectionDialog::getResults);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&session_, &StudySession::selectionProgress, this, [this](int percent) {
+        getResultsButton_->setText(tr("Selecting ... %1%").arg(percent));
+    });
+    connect(&session_, &StudySession::selectionFinished, this,
+            &WordSelectionDialog::selectionFinished);
+    connect(this, &QDialog::finished, &session_, &StudySession::cancelSelection);
 }
 
 void WordSelectionDialog::fillChoices() {
@@ -369,7 +375,12 @@ void WordSelectionDialog::getResults() {
         MessageBox::info(this, result.message);
         return;
     }
-    if (!session_.applySelection(result.statement)) {
+    session_.selectInSteps(result.statement);
+}
+
+void WordSelectionDialog::selectionFinished(bool applied) {
+    getResultsButton_->setText(tr("Get Results"));
+    if (!applied) {
         // Never report a count for rows that were not selected.
         MessageBox::info(this, tr("The words could not be selected. Please check the criteria "
                                   "and try again."));

@@ -17,7 +17,9 @@ class QScrollBar;
 class StudySession;
 
 // "Word Selection" (Intelli Select): the learner ticks criteria, each showing its choices;
-// "Get Results" composes the statement and makes its words the session's selection.
+// "Get Results" composes the statement and makes its words the session's selection. Over many
+// words the selection is worked out while the window stays in use, its progress on the
+// button; another click starts over, and Cancel drops it.
 class WordSelectionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -44,6 +46,7 @@ private:
     void pickDate(QLineEdit* dateBox);
     IntelliSelect::Criteria criteria() const;
     void getResults();
+    void selectionFinished(bool applied);
 
     StudySession& session_;
     QListWidget* wordListChoice_ = nullptr;

@@ -4,7 +4,9 @@
 #include "data/DataSource.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/KeyScan.h"
 #include "data/Recordset.h"
+#include "data/SqlTranslator.h"
 #include "selection/Revise.h"
 #include "study/Navigation.h"
 #include "study/StudyCard.h"
@@ -17,6 +19,15 @@ StudySession::StudySession(const QString& connectionString, QObject* parent)
     connect(source_, &DataSource::rowsChanged, this, [this] {
         emit selectionChanged();
         emit countsChanged();
+    });
+    connect(source_, &DataSource::filterProgress, this, &StudySession::refinementProgress);
+    connect(source_, &DataSource::filterFinished, this, [this] {
+        const Recordset* rs = refinedRows();
+        refinementError_ = rs ? rs->filterError() : std::nullopt;
+        if (pendingRefinement_ && !refinementError_)
+            refinement_ = *pendingRefinement_;
+        pendingRefinement_.reset();
+        emit refinementFinished();
     });
 }
 
@@ -230,6 +241,7 @@ bool StudySession::updateMeaningAndUsage(const Word& word, const QString& meanin
 // ---- the selection ----
 
 bool StudySession::selectSource(const QString& statement) {
+    cancelSelection();
     source_->setRecordSource(statement);
     return tryStep([&] { source_->refresh(); });
 }
@@ -255,7 +267,102 @@ void StudySession::filterRows(const QString& expression) {
     rs->setFilter(expression);
 }
 
+void StudySession::refineInSteps(const QString& expression) {
+    refinementError_.reset();
+    pendingRefinement_.reset();
+    Recordset* rs = refinedRows();
+    try {
+        if (!rs)
+            throw DbError(DbErrorCode::NoCurrentRecord);
+        pendingRefinement_ = expression;
+        if (!rs->filterInSteps(expression))
+            return; // the data source says when it is done
+        refinement_ = expression;
+    } catch (const DbError& e) {
+        refinementError_ = e;
+    }
+    pendingRefinement_.reset();
+    emit refinementFinished();
+}
+
+bool StudySession::isRefining() const {
+    const Recordset* rs = refinedRows();
+    return rs && rs->isFiltering();
+}
+
+void StudySession::selectInSteps(const QString& statement) {
+    cancelSelection();
+    std::shared_ptr<Recordset> atOnce;
+    try {
+        const std::shared_ptr<Connection> conn = source_->connection();
+        const QString table = SqlTranslator::translateSource(statement).table;
+        if (Recordset::rowsAtMost(*conn, table) <= Recordset::SmallTable) {
+            atOnce = Recordset::open(conn, statement);
+        } else {
+            const Connection::WorkBudget budget(*conn, Recordset::KeystrokeWork);
+            try {
+                atOnce = Recordset::open(conn, statement);
+            } catch (const DbError&) {
+                if (!budget.spent())
+                    throw;
+            }
+        }
+        if (!atOnce) {
+            selectionScan_ = Recordset::scanSource(conn, statement);
+            scannedStatement_ = statement;
+            connect(selectionScan_.get(), &KeyScan::progress, this,
+                    &StudySession::selectionProgress);
+            connect(selectionScan_.get(), &KeyScan::finished, this,
+                    &StudySession::selectionScanned);
+            connect(selectionScan_.get(), &KeyScan::failed, this,
+                    &StudySession::selectionScanned);
+            selectionScan_->start();
+            return;
+        }
+    } catch (const DbError&) {
+        emit selectionFinished(false);
+        return;
+    }
+    source_->setRecordset(atOnce);
+    selectionApplied();
+}
+
+void StudySession::cancelSelection() {
+    if (!selectionScan_)
+        return;
+    // It may be the scan's own signal that led here: it goes once the event loop is back.
+    selectionScan_->stop();
+    selectionScan_->disconnect(this);
+    selectionScan_.release()->deleteLater();
+}
+
+void StudySession::selectionScanned() {
+    KeyScan* scan = selectionScan_.release();
+    scan->disconnect(this);
+    scan->deleteLater();
+    std::shared_ptr<Recordset> rows;
+    if (!scan->error())
+        tryStep([&] {
+            rows = Recordset::open(source_->connection(), scannedStatement_,
+                                   KeySet(scan->takeKeys()));
+        });
+    if (!rows) {
+        emit selectionFinished(false);
+        return;
+    }
+    source_->setRecordset(rows);
+    selectionApplied();
+}
+
+void StudySession::selectionApplied() {
+    refinement_ = NoRefinement;
+    selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
+    emit countsChanged();
+    emit selectionFinished(true);
+}
+
 int StudySession::revise() {
+    cancelSelection();
     const std::shared_ptr<Recordset> former = source_->recordset();
     source_->setRecordSource(Revise::Source);
     int count = 0;
@@ -273,6 +380,7 @@ int StudySession::revise() {
 // ---- adding words ----
 
 void StudySession::beginAddingWords() {
+    cancelSelection();
     if (!addingWords_)
         kept_ = source_->recordset();
     addingWords_ = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DbError.h"
 #include "data/Word.h"
 #include "data/WordStore.h"
 #include "study/StudyTimer.h"
@@ -12,6 +13,7 @@
 
 class Connection;
 class DataSource;
+class KeyScan;
 class Recordset;
 
 // The learner's study session: the current selection and its refinement, the current word,
@@ -97,6 +99,19 @@ public:
     void applyRefinement(const QString& expression);
     // Narrows the rows without recording it (the refine window's opening count).
     void filterRows(const QString& expression);
+
+    // For a learner typing or clicking in a selection window at any size of word list: as
+    // applyRefinement and applySelection, but what takes the database longer than a
+    // keystroke is worked out in steps between events (refinementProgress,
+    // selectionProgress) while the rows and counts in force stay as they are. Either ends
+    // with its finished signal, at once or later; a newer call drops the older work.
+    void refineInSteps(const QString& expression);
+    bool isRefining() const;
+    // Why the last refineInSteps was refused; none when it is in force.
+    const std::optional<DbError>& refinementError() const { return refinementError_; }
+    void selectInSteps(const QString& statement);
+    bool isSelecting() const { return selectionScan_ != nullptr; }
+    void cancelSelection();
     // "Session Revision": the words marked this session. Returns how many; none leaves the
     // former selection in force.
     int revise();
@@ -124,6 +139,10 @@ signals:
     void heldChanged(bool held);
     // A mark or an edit could not be stored; the card shows what is stored.
     void writeFailed(const QString& description);
+    void refinementProgress(int percent);
+    void refinementFinished();
+    void selectionProgress(int percent);
+    void selectionFinished(bool applied);
 
 private:
     void rowMoved();
@@ -132,6 +151,8 @@ private:
     bool write(const std::function<void()>& action);
     void beginStep();
     void endStep();
+    void selectionScanned();
+    void selectionApplied();
 
     DataSource* source_;
     std::unique_ptr<WordStore> store_;
@@ -144,4 +165,8 @@ private:
     int holds_ = 0;
     std::shared_ptr<Recordset> kept_;
     bool addingWords_ = false;
+    std::optional<QString> pendingRefinement_;
+    std::optional<DbError> refinementError_;
+    std::unique_ptr<KeyScan> selectionScan_;
+    QString scannedStatement_;
 };

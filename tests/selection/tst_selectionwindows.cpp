@@ -318,6 +318,25 @@ private slots:
         QCOMPARE(s.text(QStringLiteral("Label10_0")), QStringLiteral("2"));
     }
 
+    // Over many words the count is worked out while the learner types on: each keystroke
+    // drops the work of the one before, the counters keep the refinement in force meanwhile,
+    // and the count shown in the end is the last text's.
+    void aRefinementOfManyWordsCountsWhileTheLearnerTypes() {
+        Session s(0.0, FixtureDb::generatedWords(40000));
+        QVERIFY(s.withToolbarModal<RefineSelectionDialog>("Filter It!", [&](QDialog* w) {
+            auto* shown = in<QLabel>(w, "lblSet");
+            QTest::keyClicks(in(w, "Text1_1"), QStringLiteral("w0"));
+            QCOMPARE(shown->text(), QStringLiteral("Counting the words ... 0%"));
+            QCOMPARE(s.text(QStringLiteral("Label10_0")), QStringLiteral("40000"));
+            const int expected =
+                s.db.scalar("select count(*) from words where meaning like '%w0%'").toInt();
+            QTRY_COMPARE(shown->text(), QStringLiteral("%1 in your POCKET.").arg(expected));
+            QCOMPARE(s.text(QStringLiteral("Label10_0")), QString::number(expected));
+            QVERIFY(s.session->refinement().contains(QLatin1String("'%w0%'")));
+            click(w, "cmdClose");
+        }));
+    }
+
     // A refinement that cannot run says why, and the one before stays in force.
     void aRefinementThatCannotRunSaysSo_data() {
         QTest::addColumn<QString>("box");

@@ -3,6 +3,7 @@
 #include "app/Random.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "study/Navigation.h"
 #include "study/StudyCard.h"
 #include "study/StudySession.h"
@@ -252,6 +253,59 @@ private slots:
         s.session.markStudied();
         QCOMPARE(s.session.revise(), 1);
         QCOMPARE(s.session.counts().refined, 1);
+    }
+
+    // A selection and a refinement too large for one keystroke end as they would at once;
+    // meanwhile, and when dropped, the former ones stay in force.
+    void workInStepsEndsAsWorkAtOnce_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("refinement");
+        QTest::newRow("every word's texts")
+            << "select * from words where meaning like '%w1%' or example like '%about 7%'"
+            << "meaning like '%w0%' or example like '%about 1%'";
+        QTest::newRow("by the name index") << "select * from words where name like 'w012%'"
+                                           << "name like 'w0123%'";
+    }
+    void workInStepsEndsAsWorkAtOnce() {
+        QFETCH(QString, statement);
+        QFETCH(QString, refinement);
+        Started s(FixtureDb::generatedWords(int(Recordset::SmallTable) * 2));
+        const auto rows = [&] {
+            QList<qint64> ids;
+            for (int p = 1; p <= s.session.counts().refined.value_or(0); ++p)
+                ids << s.session.refinedRows()->idAt(p);
+            return ids;
+        };
+        QSignalSpy selected(&s.session, &StudySession::selectionFinished);
+        s.session.selectInSteps(statement);
+        if (s.session.isSelecting()) {
+            QCOMPARE(s.session.counts().selection, int(Recordset::SmallTable) * 2);
+            s.session.cancelSelection();
+            QCOMPARE(s.session.selectionSource(), StudySession::AllWords);
+            s.session.selectInSteps(statement);
+        }
+        while (s.session.isSelecting())
+            QCoreApplication::processEvents();
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.last().at(0).toBool(), true);
+        const QList<qint64> inSteps = rows();
+        QVERIFY(s.session.applySelection(statement));
+        QCOMPARE(inSteps, rows());
+
+        QSignalSpy refined(&s.session, &StudySession::refinementFinished);
+        s.session.refineInSteps(refinement);
+        const QString before = s.session.refinement();
+        QVERIFY(s.session.isRefining() || s.session.refinement() == refinement);
+        while (s.session.isRefining()) {
+            QCOMPARE(s.session.refinement(), before);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(refined.count(), 1);
+        QVERIFY(!s.session.refinementError());
+        QCOMPARE(s.session.refinement(), refinement);
+        const QList<qint64> refinedInSteps = rows();
+        s.session.applyRefinement(refinement);
+        QCOMPARE(refinedInSteps, rows());
     }
 };
 
