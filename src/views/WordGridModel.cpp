@@ -2,6 +2,7 @@
 
 #include "data/DataSource.h"
 #include "data/DbError.h"
+#include "data/KeyOrder.h"
 #include "data/Recordset.h"
 #include "study/StudyCard.h"
 
@@ -10,6 +11,8 @@
 namespace {
 const char* const kColumnNames[] = {"GroupId", "Bookmark", "Name", "Meaning", "Example"};
 const char* const kHeadings[] = {"Lst", "BM", "Word", "Meaning", "Usage"};
+// Rows ordered at once when the learner sorts: a screenful and then some.
+constexpr qsizetype kFirstRows = 256;
 
 // A grid cell is one line; the whole text is in the tool tip and in a row opened up.
 QString oneLine(QString text) {
@@ -41,6 +44,8 @@ WordGridModel::WordGridModel(DataSource* source, QObject* parent)
     rows_ = recordset() ? recordset()->recordCount() : 0;
 }
 
+WordGridModel::~WordGridModel() = default;
+
 Recordset* WordGridModel::recordset() const {
     return source_ ? source_->recordset().get() : nullptr;
 }
@@ -65,11 +70,12 @@ QVariant WordGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && column < Meaning)
         return {};
     Recordset* rs = recordset();
-    if (!rs)
+    const int position = positionAt(index.row());
+    if (!rs || position == 0)
         return {};
     QVariant value;
     // A row deleted behind the grid's back shows empty rather than failing.
-    tryStep([&] { value = rs->valueAt(index.row() + 1, QLatin1String(kColumnNames[column])); });
+    tryStep([&] { value = rs->valueAt(position, QLatin1String(kColumnNames[column])); });
     if (column == BM)
         return StudyCard::flagMark(value);
     if (role == Qt::ToolTipRole)
@@ -93,12 +99,61 @@ int WordGridModel::currentRow() const {
     if (!rs)
         return -1;
     const int pos = rs->absolutePosition();
-    return pos >= 1 && pos <= rows_ ? pos - 1 : -1;
+    if (pos < 1 || pos > rows_)
+        return -1;
+    return order_ ? int(order_->rowOf(rs->idAt(pos))) : pos - 1;
+}
+
+int WordGridModel::positionAt(int row) const {
+    if (row < 0 || row >= rows_)
+        return 0;
+    if (!order_)
+        return row + 1;
+    const Recordset* rs = recordset();
+    return rs && row < order_->known() ? rs->positionOf(order_->keyAt(row)) : 0;
+}
+
+bool WordGridModel::canSortBy(int column) {
+    return column >= 0 && column < ColumnCount && KeyOrder::canOrderBy(QLatin1String(kColumnNames[column]));
+}
+
+void WordGridModel::sortBy(int column, Qt::SortOrder order) {
+    beginResetModel();
+    sortColumn_ = canSortBy(column) ? column : -1;
+    sortOrder_ = order;
+    startOrder();
+    endResetModel();
+}
+
+void WordGridModel::startOrder() {
+    order_.reset();
+    Recordset* rs = recordset();
+    if (sortColumn_ < 0 || !rs) {
+        emit sortProgress(100);
+        return;
+    }
+    order_ = std::make_unique<KeyOrder>(rs->connection(), rs->table(),
+                                        sortOrder_ == Qt::DescendingOrder, rs->keys());
+    // Inside the model's reset: the first rows come with it, unannounced.
+    order_->readUntil(kFirstRows);
+    connect(order_.get(), &KeyOrder::rowsKnown, this, &WordGridModel::rowsKnown);
+    connect(order_.get(), &KeyOrder::finished, this, [this] { emit sortProgress(100); });
+    emit sortProgress(order_->percent());
+    order_->start();
+}
+
+void WordGridModel::rowsKnown(qsizetype from, qsizetype to) {
+    emit dataChanged(index(int(from), 0), index(int(to) - 1, ColumnCount - 1));
+    emit sortProgress(order_->percent());
+    if (const int row = currentRow(); row >= from && row < to)
+        emit currentRowChanged(row);
 }
 
 void WordGridModel::rowsReset() {
     beginResetModel();
     rows_ = recordset() ? recordset()->recordCount() : 0;
+    // Other rows: their order is read again.
+    startOrder();
     endResetModel();
 }
 

@@ -106,6 +106,26 @@ void WordGridPanel::buildTable() {
     columns->resizeSection(WordGridModel::BM, Look::twips(this, ListView::BmWidth));
     // A column the learner widens re-measures the rows opened up.
     connect(columns, &QHeaderView::sectionResized, this, [this] { resizeWrappedRows(); });
+    // A click on a heading that can sort goes ascending, descending, and back to the
+    // selection's order; any other heading keeps the order in force.
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicatorClearable(true);
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(columns, &QHeaderView::sortIndicatorChanged, this,
+            [this, columns](int section, Qt::SortOrder order) {
+                if (section >= 0 && !WordGridModel::canSortBy(section)) {
+                    columns->setSortIndicator(model_->sortColumn(), model_->sortOrder());
+                    return;
+                }
+                if (section != model_->sortColumn() || order != model_->sortOrder())
+                    model_->sortBy(section, order);
+            });
+    connect(model_, &WordGridModel::sortProgress, this, [this](int percent) {
+        caption_->setText(percent < 100 ? tr("List of Words in the Recordset (sorting %1%)")
+                                              .arg(percent)
+                                        : tr("List of Words in the Recordset"));
+    });
 }
 
 void WordGridPanel::fitColumns(const ListView::GridLayout& layout) {
@@ -136,7 +156,10 @@ void WordGridPanel::followSession(int row) {
 void WordGridPanel::rowPicked(const QModelIndex& current) {
     if (following_ || !current.isValid() || current.row() == model_->currentRow())
         return;
-    session_.goTo(current.row() + 1);
+    const int position = model_->positionAt(current.row());
+    if (position == 0)
+        return; // a row whose word is not known yet
+    session_.goTo(position);
     // Refused while another window holds the word: the grid goes back to it once the click
     // that picked the row has done its own selecting.
     if (model_->currentRow() != current.row())

@@ -200,6 +200,48 @@ private slots:
         s.session->release();
     }
 
+    // A click on the Word heading sorts the rows by word, then the other way, then back to
+    // the selection's order; other headings leave the order as it is. The word shown stays
+    // the current one, and a row picked is that row's word.
+    void aHeadingSortsTheRows_data() {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QStringList>("words");
+        const QStringList ascending{"abase",   "abate",   "abstruse", "acerbic",
+                                    "Laconic", "o'clock", "obdurate", "venal"};
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        const QStringList asMade{"abase",   "abate",    "abstruse", "acerbic",
+                                 "Laconic", "obdurate", "venal",    "o'clock"};
+        QTest::newRow("word") << int(WordGridModel::Word) << 1 << ascending;
+        QTest::newRow("word again") << int(WordGridModel::Word) << 2 << descending;
+        QTest::newRow("word a third time") << int(WordGridModel::Word) << 3 << asMade;
+        QTest::newRow("meaning") << int(WordGridModel::Meaning) << 1 << asMade;
+    }
+    void aHeadingSortsTheRows() {
+        QFETCH(int, section);
+        QFETCH(int, clicks);
+        QFETCH(QStringList, words);
+        MainWindowSession s;
+        WordListWindow* l = openList(s);
+        clickRow(l, 6);
+        QHeaderView* header = grid(l)->horizontalHeader();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(section) +
+                                         header->sectionSize(section) / 2,
+                                     header->height() / 2));
+        QStringList shown;
+        for (int row = 0; row < grid(l)->model()->rowCount(); ++row)
+            shown << cell(l, row, WordGridModel::Word);
+        QCOMPARE(shown, words);
+        QCOMPARE(s.word(), QStringLiteral("venal"));
+        QCOMPARE(cell(l, currentRow(l), WordGridModel::Word), QStringLiteral("venal"));
+        clickRow(l, 1);
+        QCOMPARE(s.word(), words[1]);
+        QCOMPARE(currentRow(l), 1);
+    }
+
     void theGridShowsTheRefinedSelection() {
         MainWindowSession s;
         WordListWindow* l = openList(s);
