@@ -1,6 +1,10 @@
 #include "SyntheticDb.h"
 
+#include "data/SchemaUpgrade.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <random>
 
@@ -41,8 +45,20 @@ std::vector<WordDatabaseBuilder::WordRow> syntheticWords(int words) {
 }
 
 SyntheticDb::SyntheticDb(int words) {
-    WordDatabaseBuilder::create(path(), syntheticWords(words), {});
+    const QString cache =
+        QStringLiteral(VERBALOOM_BENCH_CACHE "/words-%1-v%2.db").arg(words).arg(SchemaUpgrade::CurrentVersion);
+    if (!QFile::exists(cache)) {
+        QDir().mkpath(QFileInfo(cache).absolutePath());
+        WordDatabaseBuilder::create(cache + QStringLiteral(".part"), syntheticWords(words), {});
+        QFile::rename(cache + QStringLiteral(".part"), cache);
+    }
+    QFile::copy(cache, path());
+    QFile(path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     previous_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+}
+
+void SyntheticDb::use() const {
     QDir::setCurrent(dir_.path());
 }
 

@@ -12,12 +12,16 @@
 std::vector<WordDatabaseBuilder::WordRow> syntheticWords(int words);
 
 // A synthetic word database of the given size in a temporary folder that becomes the
-// current directory, as the program expects dbnk.db there.
+// current directory, as the program expects dbnk.db there. Made once per size and build: a
+// copy is kept in the build folder (bench/cache), as a million words take half a minute.
 class SyntheticDb {
 public:
     explicit SyntheticDb(int words);
     ~SyntheticDb();
     QString path() const { return dir_.path() + QStringLiteral("/dbnk.db"); }
+    QString dir() const { return dir_.path(); }
+    // Makes this database's folder the current directory again (several sizes in one run).
+    void use() const;
 
 private:
     QTemporaryDir dir_;

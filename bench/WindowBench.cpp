@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-LargeMainWindow::LargeMainWindow() : db(Words) {
+LargeMainWindow::LargeMainWindow(int words) : words(words), db(words) {
     session = std::make_unique<StudySession>(ConnectionStrings::Shared);
     form = std::make_unique<MainWindow>(*session, speech, &screen);
     form->load();
@@ -27,10 +27,17 @@ namespace {
 std::unique_ptr<LargeMainWindow> large;
 } // namespace
 
-LargeMainWindow& largeMainWindow() {
-    if (!large)
-        large = std::make_unique<LargeMainWindow>();
+LargeMainWindow& largeMainWindow(int words) {
+    if (!large || large->words != words) {
+        large.reset();
+        large = std::make_unique<LargeMainWindow>(words);
+    }
+    large->db.use();
     return *large;
+}
+
+void atBothSizes(benchmark::internal::Benchmark* b) {
+    b->Arg(100000)->Arg(1000000)->ArgName("words");
 }
 
 int runWindowBenchmarks(int argc, char** argv) {
@@ -42,6 +49,9 @@ int runWindowBenchmarks(int argc, char** argv) {
     AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
                              AppSettings::ShowTipsKey, QStringLiteral("0"));
     MessageBox::setHandler([](const MessageBox::Request& r) {
+        // A message no benchmark expects would time the wrong thing: it is shown.
+        if (qEnvironmentVariableIsSet("VERBALOOM_BENCH_MESSAGES"))
+            qWarning("message: %s", qPrintable(r.text));
         return r.defaultButton != QMessageBox::NoButton ? r.defaultButton : QMessageBox::Ok;
     });
     benchmark::Initialize(&argc, argv);

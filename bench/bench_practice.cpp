@@ -1,38 +1,42 @@
 // The quiz and the word game at 100,000 words: building a question, the wrong meanings at
 // their worst, the game's word pool, a puzzle and a game's start, through the windows.
 #include "app/Random.h"
-#include "app/StartModule.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
-#include "data/Speech.h"
-#include "game/frmGame.h"
 #include "game/PuzzleWordPool.h"
-#include "quiz/frmtest.h"
+#include "game/WordGameWindow.h"
 #include "quiz/QuizEngine.h"
-#include "study/Form1.h"
-#include "ui/MessageBox.h"
+#include "quiz/QuizWindow.h"
 #include "WindowBench.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
-#include <QLabel>
-#include <QStandardPaths>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
 constexpr int kWords = 100000;
 
+// One question after another through the quiz window: answer (not timed), then "Next
+// Question": an unasked position, the card's fields and three wrong meanings.
 void QuizQuestionThroughTheWindow(benchmark::State& state) {
-    Form1& form = *largeMainWindow().form;
-    form.querybtn_Click(QStringLiteral("select * from words"));
-    frmtest quiz(&form);
-    quiz.Form_Load();
+    LargeMainWindow& large = largeMainWindow();
+    large.session->applySelection(StudySession::AllWords);
+    large.session->hold();
+    QuizWindow quiz(*large.session, large.speech, large.form.get());
+    quiz.start();
+    auto* option = child<QAbstractButton>(&quiz, "Option1_0");
+    auto* verify = child<QPushButton>(&quiz, "verifyButton");
+    auto* next = child<QPushButton>(&quiz, "nextButton");
     for (auto _ : state) {
-        if (quiz.pass().exhausted())
-            quiz.Form_Load();
-        quiz.nextquestion();
+        state.PauseTiming();
+        option->click();
+        verify->click();
+        state.ResumeTiming();
+        next->click();
     }
-    form.setEnabled(true);
+    large.session->release();
 }
 BENCHMARK(QuizQuestionThroughTheWindow)->Unit(benchmark::kMillisecond);
 
@@ -80,21 +84,26 @@ void GameWordPoolOfAllWords(benchmark::State& state) {
 BENCHMARK(GameWordPoolOfAllWords)->Unit(benchmark::kMillisecond);
 
 void GameStartThroughTheWindow(benchmark::State& state) {
-    Form1& form = *largeMainWindow().form;
-    frmGame game(&form);
+    LargeMainWindow& large = largeMainWindow();
+    large.session->hold();
+    WordGameWindow game(*large.session, large.speech, large.form.get());
     for (auto _ : state)
-        game.Form_Load();
-    form.setEnabled(true);
+        game.start();
+    large.session->release();
 }
 BENCHMARK(GameStartThroughTheWindow)->Unit(benchmark::kMillisecond);
 
+// "Next Puzzle >" through the game window: a draw, the main window's random-word step, the
+// masking.
 void GamePuzzleThroughTheWindow(benchmark::State& state) {
-    Form1& form = *largeMainWindow().form;
-    frmGame game(&form);
-    game.Form_Load();
+    LargeMainWindow& large = largeMainWindow();
+    large.session->hold();
+    WordGameWindow game(*large.session, large.speech, large.form.get());
+    game.start();
+    auto* next = child<QPushButton>(&game, "cmdNext");
     for (auto _ : state)
-        benchmark::DoNotOptimize(game.nextpuzzle());
-    form.setEnabled(true);
+        next->click();
+    large.session->release();
 }
 BENCHMARK(GamePuzzleThroughTheWindow)->Unit(benchmark::kMillisecond);
 

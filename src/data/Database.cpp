@@ -190,17 +190,21 @@ namespace {
 constexpr int kProgressInstructions = 1000;
 } // namespace
 
-Connection::WorkBudget::WorkBudget(const Connection& connection, qint64 instructions)
+Connection::WorkBudget::WorkBudget(const Connection& connection, qint64 instructions,
+                                   std::chrono::microseconds time)
     : connection_(connection), outerLeft_(connection.workLeft_),
-      outerSpent_(connection.budgetSpent_) {
+      outerSpent_(connection.budgetSpent_), outerUntil_(connection.workUntil_) {
+    const auto until = std::chrono::steady_clock::now() + time;
     connection_.workLeft_ =
         outerLeft_ >= 0 ? std::min(outerLeft_, instructions) : std::max<qint64>(instructions, 0);
+    connection_.workUntil_ = outerLeft_ >= 0 ? std::min(outerUntil_, until) : until;
     connection_.budgetSpent_ = false;
 }
 
 Connection::WorkBudget::~WorkBudget() {
     connection_.workLeft_ = outerLeft_;
     connection_.budgetSpent_ = outerSpent_;
+    connection_.workUntil_ = outerUntil_;
 }
 
 void Connection::rememberKeysIn(const QString& path) {
@@ -219,7 +223,8 @@ void Connection::installTimeLimit() {
             auto* connection = static_cast<Connection*>(self);
             if (connection->workLeft_ >= 0) {
                 connection->workLeft_ -= kProgressInstructions;
-                if (connection->workLeft_ < 0) {
+                if (connection->workLeft_ < 0 ||
+                    std::chrono::steady_clock::now() > connection->workUntil_) {
                     connection->budgetSpent_ = true;
                     return 1;
                 }
@@ -352,6 +357,10 @@ Connection::openInBackground(const QString& connectionString) {
             return nullptr;
         }
     });
+}
+
+int Connection::changes() const {
+    return sqlite3_changes(db_);
 }
 
 void Connection::raise(int rc) const {

@@ -80,6 +80,9 @@ public:
     // one statement.
     Statement prepare(const QString& sql) const;
 
+    // Rows changed by the last statement that wrote.
+    int changes() const;
+
     // Bumped by every write through this handle, so cached rows know they are stale.
     quint64 writeVersion() const { return writeVersion_; }
     void noteWrite() { ++writeVersion_; }
@@ -90,12 +93,14 @@ public:
     sqlite3* handle() const { return db_; }
 
     // Caps the work of the statements stepped while it lives, counted in the database's own
-    // instructions rather than in time, so that a statement takes the same way on any
-    // machine however loaded it is. Past the cap the statement stops with TooComplex and
-    // spent() says the cap stopped it.
+    // instructions, so that a statement takes the same way on any machine however loaded it
+    // is; and, for the pages it reads from all over the file, which those do not count, in
+    // time. Past either cap the statement stops with TooComplex and spent() says the cap
+    // stopped it.
     class WorkBudget {
     public:
-        WorkBudget(const Connection& connection, qint64 instructions);
+        WorkBudget(const Connection& connection, qint64 instructions,
+                   std::chrono::microseconds time = std::chrono::microseconds(4000));
         ~WorkBudget();
         WorkBudget(const WorkBudget&) = delete;
         WorkBudget& operator=(const WorkBudget&) = delete;
@@ -105,6 +110,7 @@ public:
         const Connection& connection_;
         qint64 outerLeft_;
         bool outerSpent_;
+        std::chrono::steady_clock::time_point outerUntil_;
     };
 
 private:
@@ -125,6 +131,7 @@ private:
     // Instructions left under a WorkBudget; negative when none is in force.
     mutable qint64 workLeft_ = -1;
     mutable bool budgetSpent_ = false;
+    mutable std::chrono::steady_clock::time_point workUntil_;
 };
 
 // A prepared statement; finalised when it goes out of scope.
