@@ -1,5 +1,5 @@
-// The schedule at 100,000 words and 1,000,000 review-log rows: the due count, the words
-// waiting today, one grade, the progress report's figures.
+// The schedule at 100,000 and 1,000,000 words with 1,000,000 review-log rows: the due count,
+// the words waiting today, one grade, the progress report's figures.
 #include "data/Database.h"
 #include "schedule/ScheduleStore.h"
 #include "SyntheticDb.h"
@@ -7,20 +7,22 @@
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <map>
 #include <random>
 
 namespace {
 
-constexpr int kWords = 100000;
 constexpr int kLogRows = 1000000;
 const QDate kToday(2025, 6, 1);
 
 struct ScheduledDb {
-    SyntheticDb words{kWords};
+    explicit ScheduledDb(int words) : kWords(words), words(words) { build(); }
+    const int kWords;
+    SyntheticDb words;
     std::shared_ptr<Connection> conn = Connection::open(ConnectionStrings::ReadWrite);
     QList<qint64> selection; // every word in name order, as a selection lists them
 
-    ScheduledDb() {
+    void build() {
         QElapsedTimer timer;
         timer.start();
         ScheduleStore::createSchema(*conn);
@@ -129,36 +131,45 @@ struct ScheduledDb {
     }
 };
 
-ScheduledDb& db() {
-    static ScheduledDb instance;
-    return instance;
+// One per size, made on first use; the one asked for is the current directory's.
+ScheduledDb& db(const benchmark::State& state) {
+    static std::map<int, std::unique_ptr<ScheduledDb>> dbs;
+    auto& db = dbs[int(state.range(0))];
+    if (!db)
+        db = std::make_unique<ScheduledDb>(int(state.range(0)));
+    db->words.use();
+    return *db;
+}
+
+void atBothSizes(benchmark::internal::Benchmark* b) {
+    b->Arg(100000)->Arg(1000000)->ArgName("words");
 }
 
 void DueCount(benchmark::State& state) {
-    ScheduleStore store(db().conn);
+    ScheduleStore store(db(state).conn);
     for (auto _ : state)
         benchmark::DoNotOptimize(store.dueCount(kToday));
 }
-BENCHMARK(DueCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(DueCount)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 void DueCountAmongSelection(benchmark::State& state) {
-    ScheduleStore store(db().conn);
+    ScheduleStore store(db(state).conn);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.dueCount(WordTable::Words, db().selection, kToday));
+        benchmark::DoNotOptimize(store.dueCount(WordTable::Words, db(state).selection, kToday));
 }
-BENCHMARK(DueCountAmongSelection)->Unit(benchmark::kMillisecond);
+BENCHMARK(DueCountAmongSelection)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 // The due words in order and the day's ten new words from a 100,000-word selection.
 void WaitingWords(benchmark::State& state) {
-    ScheduleStore store(db().conn);
+    ScheduleStore store(db(state).conn);
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.waiting(WordTable::Words, db().selection, kToday, 10));
+        benchmark::DoNotOptimize(store.waiting(WordTable::Words, db(state).selection, kToday, 10));
 }
-BENCHMARK(WaitingWords)->Unit(benchmark::kMillisecond);
+BENCHMARK(WaitingWords)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 // A grade of a word due today: log row, schedule and study marks, committed.
 void GradeOneWord(benchmark::State& state) {
-    ScheduleStore store(db().conn);
+    ScheduleStore store(db(state).conn);
     const QList<qint64> due = store.dueWords(WordTable::Words, kToday);
     const QDateTime now(kToday, QTime(10, 0));
     int i = 0;
@@ -168,21 +179,20 @@ void GradeOneWord(benchmark::State& state) {
         ++i;
     }
 }
-BENCHMARK(GradeOneWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(GradeOneWord)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 void ReportFigures(benchmark::State& state) {
-    ScheduleStore store(db().conn);
+    ScheduleStore store(db(state).conn);
     for (auto _ : state)
         benchmark::DoNotOptimize(store.report(kToday));
 }
-BENCHMARK(ReportFigures)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReportFigures)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    db();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -108,6 +108,18 @@ programs=(
   "Qt floor|Qt floor|/dev/null none once|$floor"
 )
 
+# Another build of Verbaloom to time in the same rounds, an earlier commit say:
+# VERBALOOM_BEFORE=<its build folder>. It runs on copies of its own of the same files.
+if [ -n "${VERBALOOM_BEFORE:-}" ]; then
+  before="$(cd "$VERBALOOM_BEFORE" && pwd)"
+  programs=(
+    "Verbaloom before, 5,539|Verbaloom - The Vocabulary|$before/dbnk.db dbnk.db once|$before/src/verbaloom"
+    "Verbaloom before, 100,000|Verbaloom - The Vocabulary|$cache/words-100000.db dbnk.db once|$before/src/verbaloom"
+    "Verbaloom before, 1,000,000|Verbaloom - The Vocabulary|$cache/words-1000000.db dbnk.db once|$before/src/verbaloom"
+    "${programs[@]}"
+  )
+fi
+
 results="$work/results"
 : > "$results"
 # Verbaloom keeps its database from run to run, as a learner's is: the first start on a

@@ -333,6 +333,9 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
                                                 : "PRAGMA cache_size = -8192",
                  nullptr, nullptr, nullptr);
 
+    // A row a REPLACE deletes fires the delete triggers, which keep the count of words.
+    sqlite3_exec(db, "PRAGMA recursive_triggers = ON", nullptr, nullptr, nullptr);
+
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
     conn->installTimeLimit();
     if (!settings.readOnly) {

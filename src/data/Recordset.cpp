@@ -10,6 +10,8 @@
 namespace {
 // Enough rows for a screenful of the list view and the card, small enough to forget.
 constexpr qsizetype kCacheRows = 1024;
+// Words added after the kept count that are counted into it at the next open.
+constexpr qint64 kCountAgainAfter = 1024;
 } // namespace
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, QString source, QString table)
@@ -80,23 +82,36 @@ void Recordset::readColumns() {
 }
 
 // A whole word table whose keys run without a gap is its first and last key: the count kept
-// beside the table (SchemaUpgrade) says so without reading a row.
+// beside the table (SchemaUpgrade) and the words added after it say so without reading the
+// other rows.
 std::optional<KeySet> Recordset::wholeTable() const {
     if (!condition_.isEmpty() || table_ != QLatin1String("words"))
         return std::nullopt;
     std::optional<KeySet> whole;
     // A file without the count (opened for reading only before its upgrade) is read in full.
     tryStep([&] {
-        Statement st = conn_->prepare(
-            QStringLiteral("SELECT (SELECT words FROM word_count), (SELECT min(id) FROM words),"
-                           " (SELECT max(id) FROM words)"));
+        Statement st = conn_->prepare(QStringLiteral(
+            "SELECT words, last, (SELECT min(id) FROM words), (SELECT max(id) FROM words),"
+            " (SELECT count(*) FROM words WHERE id > ifnull(word_count.last, -1 << 63))"
+            " FROM word_count"));
         if (!st.step() || !st.value(0).isValid())
             return;
-        const qint64 count = st.int64(0);
-        if (count == 0 && !st.value(1).isValid())
+        const qint64 added = st.int64(4);
+        const qint64 count = st.int64(0) + added;
+        if (count == 0)
             whole = KeySet();
-        else if (st.value(1).isValid() && count == st.int64(2) - st.int64(1) + 1)
-            whole = KeySet::span(st.int64(1), st.int64(2));
+        else if (count == st.int64(3) - st.int64(2) + 1)
+            whole = KeySet::span(st.int64(2), st.int64(3));
+        // Many words added since (an import): counted once more here, then kept.
+        if (added >= kCountAgainAfter && !conn_->readOnly()) {
+            Statement keep = conn_->prepare(QStringLiteral(
+                "UPDATE word_count SET words = ?, last = ? WHERE words = ? AND last IS ?"));
+            keep.bind(1, count);
+            keep.bind(2, st.int64(3));
+            keep.bind(3, st.int64(0));
+            keep.bind(4, st.value(1));
+            keep.step();
+        }
     });
     return whole;
 }
@@ -111,12 +126,13 @@ void Recordset::load() {
         while (ids.step())
             list.push_back(ids.int64(0));
         keys = KeySet(std::move(list));
-        // A count left unknown by an insert that may have replaced a row is taken again here,
-        // in one statement, so that the next start finds it.
+        // A count found wrong (see fetch) is taken again here, in one statement, so that the
+        // next start finds it.
         if (condition_.isEmpty() && table_ == QLatin1String("words") && !conn_->readOnly())
             tryStep([&] {
                 conn_->prepare(QStringLiteral("UPDATE word_count SET words = (SELECT count(*)"
-                                              " FROM words) WHERE words IS NULL"))
+                                              " FROM words), last = (SELECT max(id) FROM words)"
+                                              " WHERE words IS NULL"))
                     .step();
             });
     }
@@ -345,8 +361,15 @@ const Recordset::Row& Recordset::fetch(qint64 id) const {
         cache_.clear();
     Statement stmt = conn_->prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(table_));
     stmt.bind(1, id);
-    if (!stmt.step())
+    if (!stmt.step()) {
+        // A key of a whole table's span that is not there: the kept count was wrong (a row
+        // another program replaced); the next start reads the keys whole and counts again.
+        if (open_.isSpan() && condition_.isEmpty() && !conn_->readOnly())
+            tryStep([&] {
+                conn_->prepare(QStringLiteral("UPDATE word_count SET words = NULL")).step();
+            });
         throw DbError(DbErrorCode::NoCurrentRecord); // the row is gone
+    }
     Row row;
     row.version = conn_->writeVersion();
     for (int i = 0; i < stmt.columnCount(); ++i)

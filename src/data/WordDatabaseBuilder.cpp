@@ -129,6 +129,12 @@ void create(const QString& path, const std::vector<WordRow>& words,
         SchemaUpgrade::applySteps(db, 0);
         insertAll(db, "words", words);
         insertAll(db, "spwl", spwl);
+        // The count of words kept beside the table (SchemaUpgrade): inserts leave it to be
+        // taken, here once for all of them.
+        check(db, sqlite3_exec(db,
+                               "UPDATE word_count SET words = (SELECT count(*) FROM words),"
+                               " last = (SELECT max(id) FROM words)",
+                               nullptr, nullptr, nullptr));
         check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));
     } catch (...) {
         sqlite3_close(db);

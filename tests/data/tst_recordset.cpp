@@ -28,7 +28,8 @@ openWords(const QString& source = QStringLiteral("select * from words")) {
 // The keys a statement gives, through a handle of the test's own.
 std::vector<qint64> keysOf(const QString& sql) {
     std::vector<qint64> keys;
-    Statement st = Connection::open(ConnectionStrings::ReadOnly)->prepare(sql);
+    const auto conn = Connection::open(ConnectionStrings::ReadOnly);
+    Statement st = conn->prepare(sql);
     while (st.step())
         keys.push_back(st.int64(0));
     return keys;
@@ -258,8 +259,7 @@ private slots:
     // ---- keys without reading every row ----
 
     // A whole table opens from the count kept beside it when its keys run without a gap;
-    // otherwise it is read, and a count an insert left unknown is taken again for next time.
-    // Either way the rows and their positions are the table's.
+    // otherwise it is read. Either way the rows and their positions are the table's.
     void theWholeTableHasItsRowsInKeyOrder_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("span");
@@ -268,6 +268,8 @@ private slots:
         QTest::newRow("words deleted") << "delete from words where id in (2, 5)" << false;
         QTest::newRow("a word replaced")
             << "insert or replace into words (name) values ('abate')" << false;
+        QTest::newRow("a key changed") << "update words set id = 20 where id = 3" << false;
+        QTest::newRow("the last key moved on") << "update words set id = 9 where id = 8" << false;
         QTest::newRow("no count kept") << "drop table word_count" << false;
     }
     void theWholeTableHasItsRowsInKeyOrder() {
@@ -275,37 +277,50 @@ private slots:
         QFETCH(bool, span);
         FixtureDb db;
         if (!change.isEmpty())
-            db.scalar(change);
+            Connection::open(ConnectionStrings::Shared)->prepare(change).step();
         auto rs = openWords();
         QCOMPARE(rowsOf(*rs), keysOf(QStringLiteral("SELECT id FROM words ORDER BY id")));
         QCOMPARE(rs->keys().isSpan(), span);
         for (int position = 1; position <= rs->recordCount(); ++position)
             QCOMPARE(rs->positionOf(rs->idAt(position)), position);
         QCOMPARE(rs->positionOf(999), 0);
-        if (change.startsWith(QLatin1String("insert or replace")))
-            QCOMPARE(db.scalar("select words from word_count").toInt(), 8);
     }
 
-    // Whatever is done to the table, the count kept is right or unknown, never wrong.
-    void theKeptCountIsNeverWrong_data() {
+    // The count kept and the words after it are the table's count after what the program
+    // does to it; after anything else it may fall short (the table is then read whole), but
+    // it never claims a row that is not there.
+    void theKeptCountIsNeverTooHigh_data() {
         QTest::addColumn<QString>("change");
-        QTest::newRow("insert") << "insert into words (name) values ('zeal')";
-        QTest::newRow("insert of a name there") << "insert into words (name) values ('ABATE')";
-        QTest::newRow("insert or ignore") << "insert or ignore into words (name) values ('abate')";
-        QTest::newRow("insert or replace by key")
-            << "insert or replace into words (id, name) values (3, 'zeal')";
-        QTest::newRow("delete") << "delete from words where bookmark = 1";
-        QTest::newRow("rename") << "update words set name = 'zeal' where id = 1";
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("insert") << "insert into words (name) values ('zeal')" << true;
+        QTest::newRow("insert of a name there")
+            << "insert into words (name) values ('ABATE')" << true;
+        QTest::newRow("delete") << "delete from words where bookmark = 1" << true;
+        QTest::newRow("insert or ignore")
+            << "insert or ignore into words (name) values ('abate')" << true;
+        QTest::newRow("insert or replace by name")
+            << "insert or replace into words (name) values ('abate')" << true;
         QTest::newRow("rename onto another")
-            << "update or replace words set name = 'venal' where id = 1";
-        QTest::newRow("new key onto another") << "update or replace words set id = 2 where id = 1";
+            << "update or replace words set name = 'venal' where id = 1" << true;
+        QTest::newRow("new key onto another")
+            << "update or replace words set id = 2 where id = 1" << true;
+        QTest::newRow("new key past the last") << "update words set id = 100 where id = 1" << true;
+        QTest::newRow("insert below the last key")
+            << "insert into words (id, name) values (0, 'zeal')" << false;
+        QTest::newRow("insert or replace by key")
+            << "insert or replace into words (id, name) values (3, 'zeal')" << false;
     }
-    void theKeptCountIsNeverWrong() {
+    void theKeptCountIsNeverTooHigh() {
         QFETCH(QString, change);
+        QFETCH(bool, exact);
         FixtureDb db;
-        db.scalar(change);
-        const QVariant kept = db.scalar("select words from word_count");
-        QVERIFY(kept.isNull() || kept == db.scalar("select count(*) from words"));
+        tryStep([&] { Connection::open(ConnectionStrings::Shared)->prepare(change).step(); });
+        const int kept =
+            db.scalar("select words + (select count(*) from words where id > ifnull(last, -1 << 63))"
+                      " from word_count")
+                .toInt();
+        const int count = db.scalar("select count(*) from words").toInt();
+        QVERIFY2(exact ? kept == count : kept <= count, qPrintable(QString::number(kept)));
     }
 
     void keySetsHoldTheirKeys_data() {
