@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/Random.h"
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/StartModule.h"
 #include "data/DbError.h"
 #include "data/Speech.h"

@@ -2,7 +2,7 @@
 // fragments, very long text, control characters, broken UTF-8, right-to-left and combining
 // marks, emoji. Afterwards the database holds exactly what the learner's actions should
 // have made it, and the program still answers.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/Random.h"
 #include "data/Recordset.h"
 #include "game/GameScoring.h"
@@ -247,10 +247,7 @@ private slots:
             const std::optional<QString> name = HighScoreDialog::askName(game);
             QVERIFY(name);
             GameScoring::HighScore::store(450, *name);
-            const QString back = basRegistry::RegGetValue(basRegistry::HKEY_CURRENT_USER,
-                                                          GameScoring::HighScore::Key,
-                                                          GameScoring::HighScore::NameValue)
-                                     .toString();
+            const QString back = HighScoreStore::value(GameScoring::HighScore::NameValue);
             QCOMPARE(back, name->trimmed().section(QChar(0), 0, 0));
             QCOMPARE(GameScoring::HighScore::stored().value_or(-1), 450.0);
         }

@@ -3,26 +3,17 @@
 #include <QString>
 #include <QVariant>
 
-// The program's small registry: the game's high score lives under
-// HKEY_CURRENT_USER "Software\vloom\hs". Kept in an INI file in the user's config folder;
-// key paths with backslashes map onto its groups. Nothing here reports an error: a missing
-// key or value reads as empty text and a failed write leaves the old value.
-namespace basRegistry {
+// The game's high score, where it has always been kept: the values "hs1" and "hsName" of
+// "Software\vloom\hs", in registry.ini in the user's config folder. Nothing here reports an
+// error: a missing value reads as empty text and a failed write leaves the old value.
+namespace HighScoreStore {
 
-inline constexpr qint32 HKEY_CURRENT_USER = qint32(0x80000001u);
-
-// Result code of the most recent call: 0 for success.
-extern qint32 lastRegResult;
-
-bool RegKeyExists(qint32 root, const QString& subKey);
-QVariant RegGetValue(qint32 root, const QString& subKey, const QString& valueName);
-void RegSetString(qint32 root, const QString& subKey, const QString& valueName,
-                  const QVariant& value);
-
-// The file behind it, for tests and diagnostics.
+bool exists();
+QString value(const QString& name);               // text up to any NUL; empty when missing
+void setValue(const QString& name, const QString& value); // stored trimmed
 QString storePath();
 
-} // namespace basRegistry
+} // namespace HighScoreStore
 
 // The per-user application settings ("Options" / "Show Tips at Startup").
 namespace AppSettings {

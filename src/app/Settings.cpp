@@ -1,4 +1,4 @@
-#include "basRegistry.h"
+#include "Settings.h"
 
 #include "data/DbError.h"
 
@@ -7,42 +7,12 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace basRegistry {
-
-qint32 lastRegResult = 0;
+namespace HighScoreStore {
 
 namespace {
 
-constexpr qint32 kFileNotFound = 2;
-constexpr qint32 kAccessDenied = 5;
-
-QString rootName(qint32 root) {
-    switch (quint32(root)) {
-    case 0x80000000u:
-        return QStringLiteral("HKEY_CLASSES_ROOT");
-    case 0x80000001u:
-        return QStringLiteral("HKEY_CURRENT_USER");
-    case 0x80000002u:
-        return QStringLiteral("HKEY_LOCAL_MACHINE");
-    case 0x80000003u:
-        return QStringLiteral("HKEY_USERS");
-    default:
-        return {};
-    }
-}
-
-// "Software\vloom\hs" -> "HKEY_CURRENT_USER/Software/vloom/hs"; empty when unusable.
-QString groupFor(qint32 root, const QString& subKey) {
-    const QString top = rootName(root);
-    if (top.isEmpty())
-        return {};
-    QStringList parts;
-    for (const QString& p : QString(subKey).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts))
-        parts.append(p.trimmed());
-    parts.removeAll(QString());
-    parts.prepend(top);
-    return parts.join(u'/');
-}
+// Kept under the group its first versions wrote, so a stored high score carries over.
+const QString kGroup = QStringLiteral("HKEY_CURRENT_USER/Software/vloom/hs");
 
 QSettings& store() {
     // One instance per path: QSettings caches, and tests switch paths through test mode.
@@ -56,12 +26,6 @@ QSettings& store() {
     return *settings;
 }
 
-QString escapeName(const QString& valueName) {
-    // QSettings reads '/' and '\' in a key as group separators.
-    QString name = valueName;
-    return name.replace(u'/', u'_').replace(u'\\', u'_');
-}
-
 } // namespace
 
 QString storePath() {
@@ -69,60 +33,32 @@ QString storePath() {
            QStringLiteral("/registry.ini");
 }
 
-bool RegKeyExists(qint32 root, const QString& subKey) {
-    const QString group = groupFor(root, subKey);
-    if (group.isEmpty()) {
-        lastRegResult = kFileNotFound;
-        return false;
-    }
+bool exists() {
     QSettings& s = store();
     s.sync();
-    s.beginGroup(group);
-    const bool exists = !s.allKeys().isEmpty();
+    s.beginGroup(kGroup);
+    const bool found = !s.allKeys().isEmpty();
     s.endGroup();
-    lastRegResult = exists ? 0 : kFileNotFound;
-    return exists;
+    return found;
 }
 
-QVariant RegGetValue(qint32 root, const QString& subKey, const QString& valueName) {
-    const QString group = groupFor(root, subKey);
-    if (group.isEmpty()) {
-        lastRegResult = kFileNotFound;
-        return QString();
-    }
+QString value(const QString& name) {
     QSettings& s = store();
     s.sync();
-    s.beginGroup(group);
-    const QVariant stored = s.value(escapeName(valueName));
-    s.endGroup();
-    if (!stored.isValid()) {
-        lastRegResult = kFileNotFound;
-        return QString();
-    }
-    lastRegResult = 0;
-    QString text = stored.toString();
+    QString text = s.value(kGroup + u'/' + name).toString();
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
     return text;
 }
 
-void RegSetString(qint32 root, const QString& subKey, const QString& valueName,
-                  const QVariant& value) {
-    const QString group = groupFor(root, subKey);
-    if (group.isEmpty()) {
-        lastRegResult = kFileNotFound;
-        return;
-    }
+void setValue(const QString& name, const QString& value) {
     QSettings& s = store();
-    s.beginGroup(group);
-    s.setValue(escapeName(valueName), value.toString().trimmed());
-    s.endGroup();
+    s.setValue(kGroup + u'/' + name, value.trimmed());
     s.sync();
-    lastRegResult = s.status() == QSettings::NoError ? 0 : kAccessDenied;
 }
 
-} // namespace basRegistry
+} // namespace HighScoreStore
 
 namespace AppSettings {
 
