@@ -2,6 +2,9 @@
 
 #include <QSet>
 
+#include <algorithm>
+#include <limits>
+
 namespace ExampleMask {
 
 namespace {
@@ -42,34 +45,54 @@ std::vector<Token> tokens(const QString& text) {
     return out;
 }
 
-const QString* suffixOf(const std::vector<std::pair<QString, QString>>& forms, const QString& f) {
+using Forms = std::vector<std::pair<QString, QString>>;
+
+const QString* suffixOf(const Forms& forms, QStringView f) {
     for (const auto& [form, suffix] : forms)
         if (form == f)
             return &suffix;
     return nullptr;
 }
 
-QSet<QString> everyForm(const QString& word) {
-    QSet<QString> out;
-    for (char pos : {'n', 'v', 'a', 'r'})
-        for (const auto& form : regularForms(word, pos))
-            out.insert(form.first);
-    return out;
-}
+constexpr char kPartsOfSpeech[] = {'n', 'v', 'a', 'r'};
 
-QString maskWith(const QString& word, char pos, const QString& example,
-                 const QSet<QString>& every) {
-    if (example.contains(QLatin1String("--")) || example.contains(Placeholder))
+// A word's forms in each part of speech and in any, made once for all the tries.
+struct FormTable {
+    explicit FormTable(const QString& word) {
+        for (int i = 0; i < 4; ++i) {
+            byPart[i] = regularForms(word, kPartsOfSpeech[i]);
+            for (const auto& form : byPart[i]) {
+                every.insert(form.first);
+                shortest = std::min(shortest, form.first.size());
+                longest = std::max(longest, form.first.size());
+            }
+        }
+    }
+    const Forms& of(char pos) const {
+        return byPart[std::find(std::begin(kPartsOfSpeech), std::end(kPartsOfSpeech), pos) -
+                      std::begin(kPartsOfSpeech)];
+    }
+    Forms byPart[4];
+    QSet<QString> every;
+    qsizetype shortest = std::numeric_limits<qsizetype>::max();
+    qsizetype longest = 0;
+};
+
+QString maskWith(const QString& word, char pos, const QString& example, const FormTable& table) {
+    if (example.contains(QLatin1String("--")))
         return {};
-    const auto forms = regularForms(word, pos);
     std::vector<Token> hits;
-    for (const Token& t : tokens(example))
-        if (every.contains(example.mid(t.start, t.end - t.start).toLower()))
+    for (const Token& t : tokens(example)) {
+        const qsizetype n = t.end - t.start;
+        if (n >= table.shortest && n <= table.longest &&
+            table.every.contains(example.mid(t.start, n).toLower()))
             hits.push_back(t);
+    }
     if (hits.size() != 1)
         return {};
     const Token hit = hits.front();
-    const QString* suffix = suffixOf(forms, example.mid(hit.start, hit.end - hit.start).toLower());
+    const QString* suffix =
+        suffixOf(table.of(pos), example.mid(hit.start, hit.end - hit.start).toLower());
     if (!suffix)
         return {}; // an irregular form: leave it alone
     const QChar before = hit.start > 0 ? example[hit.start - 1] : QChar();
@@ -78,7 +101,7 @@ QString maskWith(const QString& word, char pos, const QString& example,
         return {};
     QString masked = example.left(hit.start) + Placeholder + *suffix + example.mid(hit.end);
     // A derivation (laconically) would give the word away just as well.
-    if (masked.toLower().contains(word))
+    if (masked.contains(word, Qt::CaseInsensitive))
         return {};
     masked[0] = masked[0].toUpper();
     return masked;
@@ -151,16 +174,16 @@ std::vector<std::pair<QString, QString>> regularForms(const QString& w, char pos
 }
 
 QString mask(const QString& word, char partOfSpeech, const QString& example) {
-    return maskWith(word, partOfSpeech, example, everyForm(word));
+    return maskWith(word, partOfSpeech, example, FormTable(word));
 }
 
 QString maskAnyForm(const QString& word, const QString& example) {
     const QString w = word.toLower();
-    if (w.isEmpty())
+    if (w.isEmpty() || example.contains(QLatin1String("--")))
         return {};
-    const QSet<QString> every = everyForm(w);
+    const FormTable table(w);
     for (char pos : {'v', 'n', 'a', 'r'})
-        if (QString masked = maskWith(w, pos, example, every); !masked.isEmpty())
+        if (QString masked = maskWith(w, pos, example, table); !masked.isEmpty())
             return masked;
     return {};
 }
@@ -169,36 +192,26 @@ QString unmask(const QString& word, const QString& example) {
     const qsizetype at = example.indexOf(Placeholder);
     if (at < 0 || word.isEmpty())
         return example;
-    qsizetype end = at + Placeholder.size();
-    while (end < example.size() && end - at - Placeholder.size() < 3 && isAsciiLetter(example[end]))
+    const qsizetype from = at + Placeholder.size();
+    qsizetype end = from;
+    while (end < example.size() && end - from < 3 && isAsciiLetter(example[end]))
         ++end;
-    const QString suffix = example.mid(at + Placeholder.size(), end - at - Placeholder.size());
+    const QString suffix = example.mid(from, end - from);
     QString form = word + suffix;
     if (!suffix.isEmpty()) {
-        // The form the suffix stands for; a literal tail is the word and the tail.
-        bool found = false;
-        for (char pos : {'v', 'n', 'a'}) {
-            for (const auto& [candidate, s] : regularForms(word, pos)) {
-                if (s == suffix && candidate == word + suffix) {
-                    form = candidate;
-                    found = true;
-                    break;
-                }
-            }
-            if (found)
-                break;
-        }
-        for (char pos : {'v', 'n', 'a'}) {
-            if (found)
-                break;
-            for (const auto& [candidate, s] : regularForms(word, pos)) {
-                if (s == suffix) {
-                    form = candidate;
-                    found = true;
-                    break;
-                }
-            }
-        }
+        // The form the suffix stands for: a literal tail is the word and the tail; else the
+        // first form made with that suffix (verb, noun, adjective).
+        Forms all;
+        for (char pos : {'v', 'n', 'a'})
+            for (auto& f : regularForms(word, pos))
+                all.push_back(std::move(f));
+        const auto literal = std::find_if(all.begin(), all.end(), [&](const auto& f) {
+            return f.second == suffix && f.first == form;
+        });
+        const auto any = std::find_if(all.begin(), all.end(),
+                                      [&](const auto& f) { return f.second == suffix; });
+        if (literal == all.end() && any != all.end())
+            form = any->first;
     }
     return example.left(at) + form + example.mid(end);
 }
