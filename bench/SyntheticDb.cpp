@@ -1,12 +1,10 @@
 #include "SyntheticDb.h"
 
-#include "data/WordDatabaseBuilder.h"
-
 #include <QDir>
 #include <QSet>
 #include <random>
 
-SyntheticDb::SyntheticDb(int words) {
+std::vector<WordDatabaseBuilder::WordRow> syntheticWords(int words) {
     std::mt19937 rng(20261206);
     std::uniform_int_distribution<int> letter(0, 25), length(4, 12), flag(0, 99), count(0, 9);
     auto text = [&](int n) {
@@ -39,7 +37,11 @@ SyntheticDb::SyntheticDb(int words) {
         r.sessionbm = f % 9 == 0;
         rows.push_back(r);
     }
-    WordDatabaseBuilder::create(path(), rows, {});
+    return rows;
+}
+
+SyntheticDb::SyntheticDb(int words) {
+    WordDatabaseBuilder::create(path(), syntheticWords(words), {});
     previous_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
 }

@@ -1,6 +1,7 @@
 #include "WindowBench.h"
 
 #include "app/basRegistry.h"
+#include "data/Database.h"
 #include "ui/MessageBox.h"
 
 #include <benchmark/benchmark.h>
@@ -8,15 +9,28 @@
 #include <QStandardPaths>
 
 LargeMainWindow::LargeMainWindow() : db(Words) {
-    form = std::make_unique<Form1>(&speech, &screen);
-    form->Form_Load();
+    session = std::make_unique<StudySession>(ConnectionStrings::Shared);
+    form = std::make_unique<MainWindow>(*session, speech, &screen);
+    form->load();
     form->show();
     QApplication::processEvents();
 }
 
+LargeMainWindow::~LargeMainWindow() {
+    form.reset();
+    session.reset();
+}
+
+namespace {
+// Made on first use, and let go before the application object: a window that outlives it
+// crashes at exit.
+std::unique_ptr<LargeMainWindow> large;
+} // namespace
+
 LargeMainWindow& largeMainWindow() {
-    static LargeMainWindow instance;
-    return instance;
+    if (!large)
+        large = std::make_unique<LargeMainWindow>();
+    return *large;
 }
 
 int runWindowBenchmarks(int argc, char** argv) {
@@ -33,5 +47,6 @@ int runWindowBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    large.reset();
     return 0;
 }

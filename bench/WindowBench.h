@@ -2,7 +2,8 @@
 
 #include "app/StartModule.h"
 #include "data/Speech.h"
-#include "study/Form1.h"
+#include "study/MainWindow.h"
+#include "study/StudySession.h"
 #include "SyntheticDb.h"
 
 #include <memory>
@@ -24,7 +25,9 @@ struct LargeMainWindow {
     SyntheticDb db;
     SilentSpeech speech;
     FixedScreen screen;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<StudySession> session;
+    std::unique_ptr<MainWindow> form;
+    ~LargeMainWindow();
 };
 LargeMainWindow& largeMainWindow();
 
