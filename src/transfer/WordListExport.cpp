@@ -42,6 +42,8 @@ QString difficultyName(bool difficult, bool veryDifficult) {
 // the same way again (not in "-ism" or "o'clock", which the rule never masks), so that an
 // export and an import give back the example as it was.
 QString wordPutBack(const QString& word, const QString& example) {
+    if (!example.contains(ExampleMask::Placeholder))
+        return example;
     const QString unmasked = ExampleMask::unmask(word, example);
     return ExampleMask::maskAnyForm(word, unmasked) == example ? unmasked : example;
 }
@@ -144,8 +146,7 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
     }
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("entries"));
-    // list -> difficulty -> entry ids
-    std::map<QString, std::map<QString, std::vector<int>>> lessons;
+    std::map<int, std::map<QString, std::vector<int>>> lessons; // by list number, -1 for none
     int id = 0;
     eachRow(rows, options, [&](const Row& r) {
         xml.writeStartElement(QStringLiteral("entry"));
@@ -170,7 +171,7 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
         }
         xml.writeEndElement();
         xml.writeEndElement();
-        lessons[r.list][r.difficulty].push_back(id++);
+        lessons[r.list.isEmpty() ? -1 : r.list.toInt()][r.difficulty].push_back(id++);
     });
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("lessons"));
@@ -182,14 +183,13 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
     };
     for (const auto& [list, byDifficulty] : lessons) {
         xml.writeStartElement(QStringLiteral("container"));
-        xml.writeTextElement(QStringLiteral("name"), list.isEmpty() ? QStringLiteral("No list")
-                                                                    : QStringLiteral("List ") + list);
+        xml.writeTextElement(QStringLiteral("name"), list < 0 ? QStringLiteral("No list")
+                                                              : QStringLiteral("List %1").arg(list));
         xml.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
+        // As KDE's programs write a lesson: its lessons first, then its own entries.
         for (const auto& [difficulty, ids] : byDifficulty) {
-            if (difficulty == QLatin1String("easy")) {
-                entries(ids);
+            if (difficulty == QLatin1String("easy"))
                 continue;
-            }
             xml.writeStartElement(QStringLiteral("container"));
             xml.writeTextElement(QStringLiteral("name"), difficulty.at(0).toUpper() +
                                                              difficulty.mid(1));
@@ -197,6 +197,8 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
             entries(ids);
             xml.writeEndElement();
         }
+        if (const auto easy = byDifficulty.find(QStringLiteral("easy")); easy != byDifficulty.end())
+            entries(easy->second);
         xml.writeEndElement();
     }
     xml.writeEndElement();

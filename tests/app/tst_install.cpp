@@ -99,6 +99,38 @@ private slots:
         QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("progress"));
     }
 
+    // A word list named for --import or --export is the caller's, though the program runs in
+    // the learner's data folder.
+    void theLauncherResolvesAWordListInTheCallersFolder_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("passed"); // with "<caller>" for the caller's folder
+        QTest::newRow("import, relative") << QStringList{"--import", "lists/my words.csv"}
+                                          << "--import <caller>/lists/my words.csv";
+        QTest::newRow("export, absolute") << QStringList{"--export", "/tmp/out.kvtml"}
+                                          << "--export /tmp/out.kvtml";
+        QTest::newRow("anything else as it is") << QStringList{"--other", "x.csv"}
+                                                << "--other x.csv";
+    }
+    void theLauncherResolvesAWordListInTheCallersFolder() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, passed);
+        QTemporaryDir tmp;
+        FakeInstall install(tmp.filePath("opt"));
+        const QString caller = tmp.filePath("caller");
+        QVERIFY(QDir().mkpath(caller));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", tmp.filePath("home"));
+        env.remove("XDG_DATA_HOME");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(caller);
+        p.start(install.prefix + "/bin/verbaloom", args);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(),
+                 tmp.filePath("home/.local/share/verbaloom") + u'|' +
+                     QString(passed).replace("<caller>", caller));
+    }
+
     void aMissingShippedDatabaseStopsTheLauncher() {
         QTemporaryDir tmp;
         FakeInstall install(tmp.filePath("opt"));

@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -334,6 +335,73 @@ private slots:
         QVERIFY2(error.startsWith(QStringLiteral("words.csv cannot be written")), qPrintable(error));
         QCOMPARE(readFile(path), QByteArray("precious\n"));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"words.csv"});
+    }
+
+    // The KVTML written is shaped as KDE's own files are: every element where their files
+    // have it (a lesson's lessons before its entries), besides the elements of the format
+    // they happen not to use (examples, grades).
+    void kvtmlIsShapedAsKdesOwnFiles() {
+        const QDir kde(QStringLiteral("/usr/share/apps/kvtml"));
+        if (!kde.exists())
+            QSKIP("KDE's vocabulary files are missing: install kdeedu-kvtml-data "
+                  "(scripts/install-deps does)");
+        auto shape = [](const QString& path) {
+            QSet<QString> paths;
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            QXmlStreamReader xml(&f);
+            QStringList open;
+            QHash<QString, QString> lastChild; // per open path, the last child element seen
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement()) {
+                    const QString parent = open.join(u'/');
+                    open << xml.name().toString();
+                    paths << open.join(u'/');
+                    if (lastChild.value(parent) == QLatin1String("entry") &&
+                        xml.name() == QLatin1String("container"))
+                        paths << parent + QStringLiteral(": container after entry");
+                    lastChild[parent] = xml.name().toString();
+                } else if (xml.isEndElement()) {
+                    lastChild.remove(open.join(u'/'));
+                    open.removeLast();
+                }
+            }
+            return paths;
+        };
+        QSet<QString> theirs;
+        for (const QString& language : kde.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            for (const QString& file : QDir(kde.filePath(language)).entryList({"*.kvtml"}))
+                if (!readFile(kde.filePath(language + u'/' + file)).contains("<e>"))
+                    theirs += shape(kde.filePath(language + u'/' + file));
+        for (const char* unused :
+             {"kvtml/entries/entry/translation/example", "kvtml/entries/entry/translation/grade",
+              "kvtml/entries/entry/translation/grade/count",
+              "kvtml/entries/entry/translation/grade/date", "kvtml/information/date",
+              "kvtml/lessons/container/container", "kvtml/lessons/container/container/name",
+              "kvtml/lessons/container/container/inpractice",
+              "kvtml/lessons/container/container/entry"})
+            theirs << QString::fromLatin1(unused);
+
+        WordRow hard;
+        hard.name = QStringLiteral("abstruse");
+        hard.example = QStringLiteral("An --- text.");
+        hard.bookmark = true;
+        hard.readcount = 2;
+        hard.lastread = QDate(2024, 1, 2);
+        FixtureDb db({hard, WordRow{QStringLiteral("abase"), QStringLiteral("to lower"), {}}}, {});
+        const auto rows = Recordset::open(Connection::open(ConnectionStrings::ReadOnly),
+                                          QStringLiteral("select * from words"));
+        const QString path = db.dir() + QStringLiteral("/out.kvtml");
+        QString error;
+        QVERIFY(WordListExport::write(path, {WordListExport::Format::Kvtml, false, true}, *rows,
+                                      &error));
+        const QSet<QString> ours = shape(path);
+        QVERIFY(ours.contains(QStringLiteral("kvtml/lessons/container/container/entry")));
+        QCOMPARE(ours - theirs, QSet<QString>());
+        QVERIFY(readFile(path).startsWith(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
+            "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"2.0\">"));
     }
 
     // KDE's own vocabulary files, as Debian ships them (kdeedu-kvtml-data): one-language
