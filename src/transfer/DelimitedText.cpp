@@ -275,10 +275,8 @@ bool Reader::next(SourceRecord& record) {
                         quoted = false;
                         continue;
                     }
-                } else if (c == '\n') {
-                    ++line_;
-                } else if (c == '\r' && peekByte() != '\n') {
-                    ++line_;
+                } else if (c == '\n' || (c == '\r' && peekByte() != '\n')) {
+                    ++line_; // a line break inside the cell: LF, CR LF or CR
                 }
             } else if (c == '"' && field.isEmpty() && !wasQuoted) {
                 quoted = wasQuoted = true;
