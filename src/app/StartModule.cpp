@@ -1,10 +1,11 @@
 #include "StartModule.h"
 
-#include <QDir>
+#include "data/Database.h"
+
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 
 QSize SystemDisplayModes::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -46,14 +47,12 @@ void restoreResolution(DisplayModes& modes) {
 } // namespace StartModule
 
 QString SingleInstance::defaultLockPath() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/verbaloom.lock");
+    const QString database = ConnectionSettings::parse(ConnectionStrings::Shared).dataSource;
+    return QFileInfo(database).absoluteFilePath() + QStringLiteral(".lock");
 }
 
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
     // Age never makes a lock stale; a lock whose process is gone is taken over.
     lock_.setStaleLockTime(0);
-    locked_ = lock_.tryLock(0);
+    locked_ = lock_.tryLock(0) || lock_.error() == QLockFile::PermissionError;
 }

@@ -42,7 +42,10 @@ void restoreResolution(DisplayModes& modes);
 
 } // namespace StartModule
 
-// Refuses a second instance; a crashed instance's lock is taken over at once.
+// Refuses a second instance on the same word database, whoever started it and from which
+// session: the lock lies beside the file ("dbnk.db.lock"), where only those who can change
+// the file can make it. A crashed instance's lock is taken over at once. In a folder that
+// cannot be written there is nothing to guard, and no lock is needed.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath = defaultLockPath());

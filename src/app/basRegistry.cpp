@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -137,11 +138,25 @@ QString GetSetting(const QString& appName, const QString& section, const QString
     return v.isValid() ? v.toString() : defaultValue;
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
+bool SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value) {
     QSettings s(storePath(appName), QSettings::IniFormat);
     s.setValue(section + u'/' + key, value);
     s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+QString saveShowTipsAtStartup(bool show) {
+    static bool told = false;
+    if (SaveSetting(AppName, OptionsSection, ShowTipsKey,
+                    show ? QStringLiteral("1") : QStringLiteral("0")) ||
+        told)
+        return {};
+    told = true;
+    return QStringLiteral("Verbaloom could not save this choice: its settings folder cannot be "
+                          "written.\r\n\r\n%1\r\n\r\nAt the next start the guide will "
+                          "behave as before.")
+        .arg(QDir::toNativeSeparators(QFileInfo(storePath(AppName)).absolutePath()));
 }
 
 int showTipsAtStartup() {

@@ -33,8 +33,13 @@ inline const QString ShowTipsKey = QStringLiteral("Show Tips at Startup");
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
+// Returns whether the value reached the file.
+bool SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value);
+
+// Stores "Show Tips at Startup". When the settings folder cannot be written, returns what to
+// tell the learner, the first time in a run only: a box at every click would not help.
+QString saveShowTipsAtStartup(bool show);
 
 // "Show Tips at Startup" as a whole number, absent meaning 1. A stored text that is not a
 // number raises error 13 (type mismatch), which the start-up reports.

@@ -14,6 +14,8 @@
 
 #include <future>
 
+#include <sys/stat.h>
+
 namespace {
 
 int Main(QApplication& app, const SingleInstance& instance,
@@ -44,6 +46,8 @@ int Main(QApplication& app, const SingleInstance& instance,
 } // namespace
 
 int main(int argc, char** argv) {
+    // The learner's progress, its backups, the lock and the settings are the learner's alone.
+    ::umask(S_IRWXG | S_IRWXO);
     // Checked before anything else is set up, so a second start ends at once; the first
     // derives the database key on another thread while the windows are being built.
     const SingleInstance instance;

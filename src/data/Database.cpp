@@ -1,6 +1,8 @@
 #include "Database.h"
 
 #include "DbError.h"
+#include "LikePattern.h"
+#include "SchemaUpgrade.h"
 #include "SqlTranslator.h"
 
 #include <QDate>
@@ -10,6 +12,8 @@
 
 #include <mutex>
 
+#include <time.h>
+
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
@@ -17,6 +21,17 @@ DbError DbErrors::noCurrentRecord() {
     return DbError(NoCurrentRecord,
                    QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                   "deleted. Requested operation requires a current record."));
+}
+
+CoarseClock::time_point CoarseClock::now() noexcept {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
+}
+
+DbError DbErrors::tooComplex() {
+    return DbError(TooComplex,
+                   QStringLiteral("The search is too complex. Use fewer wildcards (% and _)."));
 }
 
 ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
@@ -84,6 +99,8 @@ DbError errorFor(int rc, const QString& message, const QString& path) {
     case SQLITE_CORRUPT:
         return DbError(DbErrors::BadFormat,
                        QStringLiteral("Unrecognized database format '%1'.").arg(path));
+    case SQLITE_INTERRUPT:
+        return DbErrors::tooComplex();
     case SQLITE_ERROR:
         return DbError(DbErrors::SyntaxError, message);
     default:
@@ -95,6 +112,35 @@ DbError errorFor(int rc, const QString& message, const QString& path) {
 
 Connection::Connection(sqlite3* db, QString path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {}
+
+void Connection::installTimeLimit() {
+    // Between VM instructions: enough for every statement whose rows each cost little.
+    sqlite3_progress_handler(
+        db_, 1000,
+        [](void* self) { return static_cast<Connection*>(self)->pastDeadline() ? 1 : 0; }, this);
+    // Inside one row's pattern match, where the handler is not asked, the matcher asks itself.
+    sqlite3_create_function_v2(
+        db_, LikePattern::FunctionName, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, this,
+        [](sqlite3_context* context, int, sqlite3_value** args) {
+            const auto* value = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
+            const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(args[1]));
+            if (!value || !pattern)
+                return; // NULL, as LIKE gives
+            const auto* self = static_cast<const Connection*>(sqlite3_user_data(context));
+            switch (LikePattern::match(pattern, value, [self] { return self->pastDeadline(); })) {
+            case LikePattern::Result::Match:
+                sqlite3_result_int(context, 1);
+                break;
+            case LikePattern::Result::NoMatch:
+                sqlite3_result_int(context, 0);
+                break;
+            case LikePattern::Result::Stopped:
+                sqlite3_result_error_code(context, SQLITE_INTERRUPT);
+                break;
+            }
+        },
+        nullptr, nullptr, nullptr);
+}
 
 Connection::~Connection() {
     sqlite3_close_v2(db_);
@@ -153,6 +199,16 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     }
 
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
+    conn->installTimeLimit();
+    if (!settings.readOnly) {
+        const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
+        if (!schema.notice.isEmpty()) {
+            // Newer than this program, or not upgradable: read, never written.
+            sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+            conn->readOnly_ = true;
+            conn->notice_ = schema.notice;
+        }
+    }
     pool().insert(key, conn);
     return conn;
 }
@@ -236,7 +292,15 @@ void Statement::bind(int index, const QVariant& value) {
 }
 
 bool Statement::step() {
+    // The limit counts only time inside SQLite, so a caller that works between rows (a
+    // report, a pool of words) is not charged for it.
+    const auto start = Connection::Clock::now();
+    const auto outer = conn_->deadline_;
+    const auto left = Connection::Clock::duration(Connection::StatementTimeLimit) - spent_;
+    conn_->deadline_ = std::min(outer, start + left);
     const int rc = sqlite3_step(stmt_);
+    conn_->deadline_ = outer;
+    spent_ += Connection::Clock::now() - start;
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
@@ -246,6 +310,7 @@ bool Statement::step() {
 }
 
 void Statement::reset() {
+    spent_ = {};
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
 }

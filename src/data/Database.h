@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <future>
 #include <memory>
 #include <QString>
@@ -32,11 +33,27 @@ struct ConnectionSettings {
 
 class Statement;
 
+// The monotonic clock the statement time limit reads at every step: a few milliseconds'
+// resolution is plenty against one second, and it costs a fraction of the precise clock.
+struct CoarseClock {
+    using duration = std::chrono::nanoseconds;
+    using rep = duration::rep;
+    using period = duration::period;
+    using time_point = std::chrono::time_point<CoarseClock>;
+    static constexpr bool is_steady = true;
+    static time_point now() noexcept;
+};
+
 // One open SQLCipher database. Opening derives the key, which is slow on purpose, so every
 // connection string of one file and mode shares a single handle for the life of the process
 // that uses it; several "connections" can be open at once, as the program expects.
 class Connection {
 public:
+    // The most work any one statement may take, over all its steps. Past it the statement
+    // stops with DbErrors::TooComplex: a pattern a learner typed must not freeze the program,
+    // and hold the file locked for everyone, for minutes.
+    static constexpr std::chrono::milliseconds StatementTimeLimit{1000};
+
     static std::shared_ptr<Connection> open(const QString& connectionString);
     // Opens the file on a thread of its own, so that deriving the key overlaps other start-up
     // work; the handle joins the shared ones. Hold the result until the program has opened the
@@ -49,6 +66,9 @@ public:
 
     bool readOnly() const { return readOnly_; }
     const QString& path() const { return path_; }
+    // Why a read-write open gave a file for reading only (its schema is newer, or it could
+    // not be upgraded); empty otherwise. Start-up shows it.
+    const QString& notice() const { return notice_; }
 
     // Runs one statement of the program's own (translated first); returns rows changed.
     int execute(const QString& statementText);
@@ -67,19 +87,28 @@ public:
     sqlite3* handle() const { return db_; }
 
 private:
+    friend class Statement;
+    using Clock = CoarseClock;
+
     Connection(sqlite3* db, QString path, bool readOnly);
+    void installTimeLimit();
+    bool pastDeadline() const { return Clock::now() > deadline_; }
 
     sqlite3* db_;
     QString path_;
     bool readOnly_;
+    QString notice_;
     quint64 writeVersion_ = 0;
+    // When the statement stepping now must stop; none between steps.
+    mutable Clock::time_point deadline_ = Clock::time_point::max();
 };
 
 // A prepared statement; finalised when it goes out of scope.
 class Statement {
 public:
     Statement(const Connection* conn, sqlite3_stmt* stmt) : conn_(conn), stmt_(stmt) {}
-    Statement(Statement&& other) noexcept : conn_(other.conn_), stmt_(other.stmt_) {
+    Statement(Statement&& other) noexcept
+        : conn_(other.conn_), stmt_(other.stmt_), spent_(other.spent_) {
         other.stmt_ = nullptr;
     }
     Statement& operator=(Statement&&) = delete;
@@ -97,6 +126,7 @@ public:
 private:
     const Connection* conn_;
     sqlite3_stmt* stmt_;
+    CoarseClock::duration spent_{}; // inside sqlite3_step since prepare or reset
 };
 
 // The word tables' schema, used by the database tool and the test fixtures.

@@ -34,8 +34,11 @@ inline constexpr qint64 BadPassword = 3031;
 inline constexpr qint64 DiskError = 3043;
 inline constexpr qint64 FileInUse = 3045;
 inline constexpr qint64 BadFormat = 3343;
+// A statement stopped at its time limit: the learner's pattern asked for too much work.
+inline constexpr qint64 TooComplex = 3360;
 
 DbError noCurrentRecord();
+DbError tooComplex();
 } // namespace DbErrors
 
 // Runs one step and swallows a database or standard error, for the many procedures that

@@ -1,6 +1,7 @@
 #include "SqlTranslator.h"
 
 #include "DbError.h"
+#include "LikePattern.h"
 
 #include <QDate>
 
@@ -13,6 +14,7 @@ struct Token {
     Kind kind;
     QString text; // identifiers as written; literals already in SQLite form
     qsizetype pos;
+    QString value = {}; // a text literal's content
 };
 
 // Deep nesting is refused rather than recursed into: a pasted wall of "(((" must not
@@ -80,7 +82,10 @@ QList<Token> tokenize(const QString& text) {
             }
             if (!closed)
                 fail(QStringLiteral("unterminated text"));
-            tokens.append({Kind::String, quoteString(value), start});
+            // SQLite would end the statement's text at a NUL.
+            if (value.contains(QChar(0)))
+                fail(QStringLiteral("text with a NUL character"));
+            tokens.append({Kind::String, quoteString(value), start, value});
         } else if (c == u'#') {
             const qsizetype end = text.indexOf(u'#', i + 1);
             if (end < 0)
@@ -243,8 +248,8 @@ private:
         return t.kind == Kind::Ident &&
                t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
-    bool isOp(const char* op) const {
-        return peek().kind == Kind::Op && peek().text == QLatin1String(op);
+    bool isOp(const char* op, int ahead = 0) const {
+        return peek(ahead).kind == Kind::Op && peek(ahead).text == QLatin1String(op);
     }
     void expectKeyword(const char* word) {
         if (!isKeyword(word))
@@ -355,7 +360,7 @@ private:
         const QString notText = negated ? QStringLiteral(" NOT") : QString();
         if (isKeyword("like")) {
             next();
-            return sql + notText + QStringLiteral(" LIKE ") + additive();
+            return like(sql, negated);
         }
         if (isKeyword("between")) {
             next();
@@ -388,6 +393,27 @@ private:
         }
         return sql;
     }
+    // SQLite's LIKE where it is cheap (and can use the name index), the bounded matcher
+    // wherever a pattern could make it backtrack for minutes: a pattern the database holds
+    // is not known until it runs.
+    QString like(const QString& value, bool negated) {
+        const bool literal = peek().kind == Kind::String && !isOp("+", 1) && !isOp("-", 1) &&
+                             !isOp("&", 1) && !isOp("/", 1) && peek(1).kind != Kind::Star;
+        QString pattern;
+        if (literal) {
+            const QString collapsed = LikePattern::collapse(next().value);
+            pattern = quoteString(collapsed);
+            if (LikePattern::cheapForSqlite(collapsed))
+                return value + (negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +
+                       pattern;
+        } else {
+            pattern = additive();
+        }
+        return (negated ? QStringLiteral("NOT ") : QString()) +
+               QLatin1String(LikePattern::FunctionName) + QLatin1Char('(') + value +
+               QStringLiteral(", ") + pattern + QLatin1Char(')');
+    }
+
     QString additive() {
         QString sql = multiplicative();
         while (isOp("+") || isOp("-") || isOp("&")) {

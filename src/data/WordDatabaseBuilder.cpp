@@ -3,6 +3,7 @@
 #include "Csv.h"
 #include "Database.h"
 #include "DbError.h"
+#include "SchemaUpgrade.h"
 
 #include <QFile>
 
@@ -124,6 +125,8 @@ void create(const QString& path, const std::vector<WordRow>& words,
         const QByteArray schema = WordSchema::createStatements().toUtf8();
         check(db, sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr));
         check(db, sqlite3_exec(db, schema.constData(), nullptr, nullptr, nullptr));
+        // A new file takes the same steps as an old one and records the version it reached.
+        SchemaUpgrade::applySteps(db, 0);
         insertAll(db, "words", words);
         insertAll(db, "spwl", spwl);
         check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));

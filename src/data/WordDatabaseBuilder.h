@@ -32,7 +32,7 @@ inline const char* const CsvHeader =
 std::vector<WordRow> rowsFromCsv(const QByteArray& csv, QString* error);
 
 // Writes a fresh database at path (replacing any file there), keyed with the program's
-// database password. Throws DbError.
+// database password, at the current schema version. Throws DbError.
 void create(const QString& path, const std::vector<WordRow>& words,
             const std::vector<WordRow>& spwl);
 

@@ -115,10 +115,12 @@ QString lineText(const QString& name, const QString& hs1) {
 
 std::optional<QString> line() {
     using namespace basRegistry;
-    if (!stored())
+    if (!RegKeyExists(HKEY_CURRENT_USER, Key))
         return std::nullopt;
+    // A score that is no number counts as none, and shows as none: the line stays.
+    const QVariant score = RegGetValue(HKEY_CURRENT_USER, Key, ScoreValue);
     return lineText(RegGetValue(HKEY_CURRENT_USER, Key, NameValue).toString(),
-                    RegGetValue(HKEY_CURRENT_USER, Key, ScoreValue).toString());
+                    parse(score) ? score.toString() : QString());
 }
 
 void store(qint64 score, const QString& name) {

@@ -52,7 +52,8 @@ inline const QString NameValue = QStringLiteral("hsName");
 std::optional<double> stored();
 // A score beats the stored one when greater; anything beats no (or no usable) high score.
 bool beats(qint64 score);
-// "Highest Score:      ANNA   450 ", or none when there is no usable high score.
+// "Highest Score:      ANNA   450 ", or none when no high score was ever stored; a stored
+// score that is no number shows empty.
 std::optional<QString> line();
 void store(qint64 score, const QString& name);
 

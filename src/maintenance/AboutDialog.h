@@ -1,18 +1,13 @@
 #pragma once
 
-#include "data/Word.h"
-#include "views/ProgressReport.h"
-
-#include <array>
-#include <optional>
 #include <QDialog>
 
-class Speech;
-class StudySession;
-
-// STUB: About Verbaloom.
+// About Verbaloom: the picture, the version, the notices, and the way to the licences.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
+
+private:
+    void showLicences();
 };

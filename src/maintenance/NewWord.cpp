@@ -1,6 +1,7 @@
 #include "NewWord.h"
 
 #include "NumberText.h"
+#include "WordName.h"
 
 #include <algorithm>
 
@@ -11,20 +12,16 @@ int wordList(double r) {
     return std::clamp(int(2.0 * r + 51.0), 51, 52);
 }
 
-QString storedName(const QString& typed) {
-    return typed.trimmed();
-}
-
-QVariantMap row(const QString& word, const QString& meaning, const QString& usage,
-                Difficulty difficulty, double r) {
-    return {
-        {QStringLiteral("name"), storedName(word)},
-        {QStringLiteral("meaning"), meaning},
-        {QStringLiteral("example"), usage},
-        {QStringLiteral("bookmark"), difficulty == Difficult || difficulty == VeryDifficult},
-        {QStringLiteral("doublebm"), difficulty == VeryDifficult},
-        {QStringLiteral("groupid"), wordList(r)},
-    };
+WordStore::NewWord row(const QString& word, const QString& meaning, const QString& usage,
+                       Difficulty difficulty, double r) {
+    WordStore::NewWord out;
+    out.name = WordName::check(word).word;
+    out.meaning = WordName::cleanText(meaning);
+    out.usage = WordName::cleanText(usage);
+    out.marks = {difficulty == Difficult || difficulty == VeryDifficult,
+                 difficulty == VeryDifficult};
+    out.list = wordList(r);
+    return out;
 }
 
 QString errorText(qint64 number, const QString& description) {

@@ -1,5 +1,6 @@
 #include "RefineFilters.h"
 
+#include "data/DbError.h"
 #include "study/StudySession.h"
 
 namespace RefineFilters {
@@ -7,6 +8,13 @@ namespace RefineFilters {
 namespace {
 QString quoted(const QString& text) {
     return QString(text).replace(u'\'', QLatin1String("''"));
+}
+
+// Bound as a number, so "1 or 1=1" is no number rather than a condition.
+QString wholeNumber(const QString& text) {
+    bool ok = false;
+    const qint64 n = text.trimmed().toLongLong(&ok);
+    return ok ? QString::number(n) : QString();
 }
 } // namespace
 
@@ -50,12 +58,26 @@ QString textExpression(int index, const std::array<QString, 8>& t) {
         return QStringLiteral("Example like '%") + quoted(t[2]) +
                QStringLiteral("%' or Example like '%") + quoted(t[5]) + QStringLiteral("%'");
     case 6:
-        return QStringLiteral("readcount = ") + t[6];
-    case 7:
-        return QStringLiteral("groupid = ") + t[7];
+    case 7: {
+        const QString number = wholeNumber(t[size_t(index)]);
+        if (number.isEmpty())
+            return {};
+        return (index == 6 ? QStringLiteral("readcount = ") : QStringLiteral("groupid = ")) +
+               number;
+    }
     default:
         return {};
     }
+}
+
+QString noExpressionText(int index) {
+    return index == 6 || index == 7 ? NotANumber : CannotSearch;
+}
+
+QString refusalText(const DbError& error) {
+    // A text that does not make a statement is the learner's to change; any other refusal
+    // (a search that takes too long, a file in use) says itself.
+    return error.number() == DbErrors::SyntaxError ? CannotSearch : error.description();
 }
 
 QString currentSelectionText(int count) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <QString>
 
+class DbError;
+
 // The fourteen ways to refine a selection, each an expression over the open rows, and the
 // counts the refine window reports.
 namespace RefineFilters {
@@ -11,8 +13,19 @@ namespace RefineFilters {
 QString optionExpression(int index);
 
 // Text boxes 0..7: the expression for a change in box `index`, given all eight texts.
-// Texts go in as typed, but an apostrophe is doubled so it finds what it says.
+// Texts go in as typed, but an apostrophe is doubled so it finds what it says. The number
+// boxes (6, 7) take a whole number and nothing else: for any other text, no expression.
 QString textExpression(int index, const std::array<QString, 8>& texts);
+
+// What the window shows in place of a count when a change in a text box refined nothing,
+// so that the count of the refinement still in force is not taken for this one's: a box
+// that gave no expression, or the database's refusal of the expression.
+QString noExpressionText(int index);
+QString refusalText(const DbError& error);
+
+inline const QString NotANumber = QStringLiteral("Type a whole number.");
+inline const QString CannotSearch =
+    QStringLiteral("This text cannot be used to refine your selection.");
 
 // Opening: every row of the current selection.
 inline const QString Everything = QStringLiteral("bookmark = 0 or bookmark = 1");

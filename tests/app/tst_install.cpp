@@ -45,21 +45,36 @@ struct FakeInstall {
     QString prefix;
 };
 
+// A source tree's scripts/run over a build, with the build step and the program stood in for.
+struct FakeBuild {
+    explicit FakeBuild(const QString& root) : run(root + "/scripts/run") {
+        QVERIFY(QDir().mkpath(root + "/scripts"));
+        QVERIFY(QFile::copy(sourceDir() + "/scripts/run", run));
+        writeFile(root + "/scripts/build", "#!/bin/sh\nexit 0\n", true);
+        writeFile(root + "/build/src/verbaloom", "#!/bin/sh\necho \"$PWD|$*\"\n", true);
+        writeFile(root + "/build/dbnk.db", "shipped");
+    }
+    QString run;
+};
+
 struct Run {
     int code;
     QString out;
 };
 
 Run launch(const QString& launcher, const QStringList& args, const QString& home,
-           const QString& xdgData = QString()) {
+           const QString& xdgData = QString(), const QString& workingDir = QString()) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
+    env.remove("VERBALOOM_BUILD_DIR");
     if (xdgData.isEmpty())
         env.remove("XDG_DATA_HOME");
     else
         env.insert("XDG_DATA_HOME", xdgData);
     p.setProcessEnvironment(env);
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
     p.start(launcher, args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).trimmed()};
@@ -83,13 +98,12 @@ private slots:
         QVERIFY(!QFile::exists(data + "/dbnk.db.part"));
         QVERIFY(QFileInfo(data + "/dbnk.db").isWritable());
 
-        // Through a link elsewhere on the PATH, with a data folder of the learner's choice.
+        // Through a link elsewhere on the PATH.
         QVERIFY(QDir().mkpath(tmp.filePath("elsewhere")));
         QVERIFY(
             QFile::link(install.prefix + "/bin/verbaloom", tmp.filePath("elsewhere/verbaloom")));
-        run = launch(tmp.filePath("elsewhere/verbaloom"), {}, home, tmp.filePath("xdg"));
-        QCOMPARE(run.out, tmp.filePath("xdg/verbaloom") + "|");
-        QCOMPARE(readFile(tmp.filePath("xdg/verbaloom/dbnk.db")), QByteArray("shipped"));
+        run = launch(tmp.filePath("elsewhere/verbaloom"), {}, home);
+        QCOMPARE(run.out, data + "|");
 
         // The learner's progress is never overwritten, not even by a newer shipped copy.
         writeFile(data + "/dbnk.db", "progress");
@@ -118,17 +132,63 @@ private slots:
         FakeInstall install(tmp.filePath("opt"));
         const QString caller = tmp.filePath("caller");
         QVERIFY(QDir().mkpath(caller));
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", tmp.filePath("home"));
-        env.remove("XDG_DATA_HOME");
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(caller);
-        p.start(install.prefix + "/bin/verbaloom", args);
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(),
-                 tmp.filePath("home/.local/share/verbaloom") + u'|' +
-                     QString(passed).replace("<caller>", caller));
+        const Run run =
+            launch(install.prefix + "/bin/verbaloom", args, tmp.filePath("home"), {}, caller);
+        QCOMPARE(run.out, tmp.filePath("home/.local/share/verbaloom") + u'|' +
+                              QString(passed).replace("<caller>", caller));
+    }
+
+    // Both ways of starting keep the learner's data private, and take XDG_DATA_HOME only as
+    // the absolute path the XDG rules allow.
+    void theDataFolderIsTheLearnersAlone_data() {
+        QTest::addColumn<bool>("installed"); // the launcher, or scripts/run on a build
+        QTest::addColumn<QString>("xdg");    // "<tmp>" stands for the test's folder
+        QTest::addColumn<bool>("existing");  // a copy made readable by others earlier
+        QTest::addColumn<QString>("folder"); // where the data ends up, under <tmp>
+        for (const bool installed : {true, false}) {
+            const char* how = installed ? "launcher" : "run";
+            QTest::addRow("%s, first start", how)
+                << installed << QString() << false << "home/.local/share/verbaloom";
+            QTest::addRow("%s, an earlier copy", how)
+                << installed << QString() << true << "home/.local/share/verbaloom";
+            QTest::addRow("%s, absolute XDG_DATA_HOME", how)
+                << installed << "<tmp>/xdg data" << false << "xdg data/verbaloom";
+            QTest::addRow("%s, relative XDG_DATA_HOME", how)
+                << installed << "relative" << false << "home/.local/share/verbaloom";
+            QTest::addRow("%s, XDG_DATA_HOME like an option", how)
+                << installed << "-p" << false << "home/.local/share/verbaloom";
+        }
+    }
+    void theDataFolderIsTheLearnersAlone() {
+        QFETCH(bool, installed);
+        QFETCH(QString, xdg);
+        QFETCH(bool, existing);
+        QFETCH(QString, folder);
+        QTemporaryDir tmp;
+        const QString starter = installed
+                                    ? FakeInstall(tmp.filePath("opt")).prefix + "/bin/verbaloom"
+                                    : FakeBuild(tmp.filePath("src")).run;
+        const QString data = tmp.filePath(folder);
+        const QString workingDir = tmp.filePath("cwd");
+        QVERIFY(QDir().mkpath(workingDir));
+        if (existing) {
+            writeFile(data + "/dbnk.db", "progress");
+            QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(0x7755)));
+            QVERIFY(QFile::setPermissions(data + "/dbnk.db", QFileDevice::Permissions(0x6644)));
+        }
+
+        const Run run = launch(starter, {}, tmp.filePath("home"),
+                               QString(xdg).replace("<tmp>", tmp.path()), workingDir);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, data + "|");
+        QCOMPARE(readFile(data + "/dbnk.db"), QByteArray(existing ? "progress" : "shipped"));
+        const auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFileInfo(data).permissions() & (owner | others), owner);
+        QCOMPARE(QFileInfo(data + "/dbnk.db").permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(QDir(workingDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList()); // nothing under the folder it was started from
     }
 
     void aMissingShippedDatabaseStopsTheLauncher() {

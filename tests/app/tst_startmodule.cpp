@@ -1,6 +1,8 @@
-// One instance at a time; a crashed instance's lock does not keep the program out.
+// One instance at a time on a word database; a crashed instance's lock does not keep the
+// program out.
 #include "app/StartModule.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,6 +21,23 @@ private slots:
         }
         SingleInstance afterwards(lock);
         QVERIFY(afterwards.isFirst());
+    }
+
+    void oneInstancePerWordDatabase() {
+        QTemporaryDir one;
+        QTemporaryDir two;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(one.path());
+        {
+            // Beside dbnk.db, whichever session or account starts the program.
+            SingleInstance first;
+            QVERIFY(first.isFirst());
+            QVERIFY(QFile::exists(one.filePath(QStringLiteral("dbnk.db.lock"))));
+            QVERIFY(!SingleInstance().isFirst());
+            QDir::setCurrent(two.path());
+            QVERIFY(SingleInstance().isFirst()); // another word database
+        }
+        QDir::setCurrent(previous);
     }
 
     void aDeadInstancesLockIsTakenOver() {

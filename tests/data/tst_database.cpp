@@ -6,6 +6,7 @@
 #include "data/Recordset.h"
 #include "support/Fixture.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
 
@@ -60,6 +61,28 @@ private slots:
             QCOMPARE(e.number(), DbErrors::ReadOnly);
         }
         QCOMPARE(db.dump(), before);
+    }
+
+    void aStatementIsStoppedAtItsTimeLimit() {
+        FixtureDb db;
+        auto conn = Connection::open(ConnectionStrings::Shared);
+        Statement endless =
+            conn->prepare(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                         "FROM n) SELECT max(i) FROM n"));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            endless.step();
+            QFAIL("an endless statement ended");
+        } catch (const DbError& e) {
+            QCOMPARE(e.number(), DbErrors::TooComplex);
+            QCOMPARE(e.description(),
+                     QStringLiteral("The search is too complex. Use fewer wildcards (% and _)."));
+        }
+        QVERIFY(clock.elapsed() >= Connection::StatementTimeLimit.count() * 9 / 10);
+        QVERIFY(clock.elapsed() < 3 * Connection::StatementTimeLimit.count());
+        // The connection goes on.
+        QCOMPARE(conn->execute(QStringLiteral("update words set readcount = 1 where id = 1")), 1);
     }
 
     void aMissingFileIsOneClearError() {

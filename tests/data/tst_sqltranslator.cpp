@@ -7,6 +7,7 @@
 #include "data/SqlTranslator.h"
 #include "support/Fixture.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 class TestSqlTranslator : public QObject {
@@ -132,11 +133,96 @@ private slots:
                                                     << "name = 'abc' COLLATE NOCASE";
         QTest::newRow("literal keeps its content") << "name = 'yes #1# -- ;'"
                                                    << "name = 'yes #1# -- ;' COLLATE NOCASE";
+        // SQLite's LIKE where it cannot backtrack much (it can use the name index); the
+        // bounded matcher elsewhere.
+        QTest::newRow("a prefix") << "name like 'ab%'"
+                                  << "name LIKE 'ab%'";
+        QTest::newRow("runs of percent signs") << "meaning like '%%of%%%'"
+                                               << "meaning LIKE '%of%'";
+        QTest::newRow("two inner percent signs") << "meaning like '%e%e%q%'"
+                                                 << "bounded_like(meaning, '%e%e%q%')";
+        QTest::newRow("underscore") << "name not like '_b%'"
+                                    << "NOT bounded_like(name, '_b%')";
+        QTest::newRow("a pattern from the file") << "name like meaning"
+                                                 << "bounded_like(name, meaning)";
+        QTest::newRow("a composed pattern") << "name like 'a' & 'b%'"
+                                            << "bounded_like(name, 'a' || 'b%')";
     }
     void translationIsExact() {
         QFETCH(QString, text);
         QFETCH(QString, sql);
         QCOMPARE(SqlTranslator::translateCondition(text), sql);
+    }
+
+    // The bounded matcher answers as SQLite's LIKE does.
+    void likeAnswersAsSqlite_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("same text") << "abc"
+                                   << "abc" << true;
+        QTest::newRow("ASCII letters in either case") << "ABC"
+                                                      << "abc" << true;
+        QTest::newRow("other letters keep their case") << "\u00c9"
+                                                       << "\u00e9" << false;
+        QTest::newRow("underscore, one character of two bytes") << "\u00e9t\u00e9"
+                                                                << "_t_" << true;
+        QTest::newRow("underscore, one emoji") << "\U0001F600x"
+                                               << "_x" << true;
+        QTest::newRow("underscore needs a character") << ""
+                                                      << "_" << false;
+        QTest::newRow("percent, nothing") << ""
+                                          << "%" << true;
+        QTest::newRow("inner percent signs") << "abcabd"
+                                             << "%b%d" << true;
+        QTest::newRow("back to the last percent") << "aaab"
+                                                  << "%a%ab" << true;
+        QTest::newRow("no way through") << "aaaa"
+                                        << "%a%ab" << false;
+        QTest::newRow("text after the last match") << "abcx"
+                                                   << "%c" << false;
+        QTest::newRow("percent then underscore") << "ab"
+                                                 << "%__" << true;
+    }
+    void likeAnswersAsSqlite() {
+        QFETCH(QString, value);
+        QFETCH(QString, pattern);
+        QFETCH(bool, matches);
+        FixtureDb db;
+        auto conn = Connection::open(ConnectionStrings::Shared);
+        Statement both = conn->prepare(QStringLiteral("SELECT ? LIKE ?, bounded_like(?, ?)"));
+        both.bind(1, value);
+        both.bind(2, pattern);
+        both.bind(3, value);
+        both.bind(4, pattern);
+        QVERIFY(both.step());
+        QCOMPARE(both.int64(0), qint64(matches));
+        QCOMPARE(both.int64(1), qint64(matches));
+    }
+
+    // Patterns that made SQLite's LIKE backtrack for minutes (each %e about tripled the
+    // time) are answered at once: find-as-you-type over a long word, a meaning of many e's.
+    void backtrackingPatternsAreAnsweredAtOnce_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("find box") << "name like '%a%a%a9%'" << 0;
+        QTest::newRow("meaning containing") << "meaning like '%e%e%e%e%e%e%e%e%e%e%e%eq%'" << 1;
+        QTest::newRow("underscores") << "meaning like '%e_e_e_e%e%e%e%e%eq%'" << 1;
+    }
+    void backtrackingPatternsAreAnsweredAtOnce() {
+        QFETCH(QString, filter);
+        QFETCH(int, rows);
+        std::vector<WordRow> words = FixtureDb::defaultWords();
+        words[0].name = QString(3000, u'a');
+        words[1].meaning = QString(3000, u'e') + u'q';
+        FixtureDb db(words);
+        auto rs = Recordset::open(Connection::open(ConnectionStrings::Shared),
+                                  QStringLiteral("select * from words"));
+        QElapsedTimer clock;
+        clock.start();
+        rs->setFilter(filter);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(rs->recordCount(), rows);
     }
 
     void hostileTextIsRefusedWhole_data() {
@@ -157,6 +243,8 @@ private slots:
         QTest::newRow("bad date") << "select * from words where lastread = #13/45/2004#";
         QTest::newRow("deep nesting") << "select * from words where " + QString(5000, u'(') + "1";
         QTest::newRow("non-ascii word") << "select * from words where nämé = 1";
+        QTest::newRow("NUL in text")
+            << QStringLiteral("select * from words where name = 'a") + QChar(0) + "'";
     }
     void hostileTextIsRefusedWhole() {
         QFETCH(QString, text);

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QByteArray readShared(const QString& name) {
@@ -44,6 +47,41 @@ QString exampleProblem(const QString& name, const QString& example) {
         return QStringLiteral("more than three letters against the placeholder");
     if (example.contains(name, Qt::CaseInsensitive))
         return QStringLiteral("writes the word itself");
+    return {};
+}
+
+// Why an example is not a real sentence, or empty: six words or more, one placeholder, no
+// splice, synonym aside or backquote, a capital at the start and a stop at the end.
+QString sentenceProblem(const QString& example) {
+    static const QRegularExpression word(QStringLiteral("(?:---)?[A-Za-z]+(?:'[a-z]+)?|---"));
+    static const QRegularExpression shape(QStringLiteral("^[\"']?[A-Z].*[.!?][\"']?$"));
+    int words = 0;
+    for (auto it = word.globalMatch(example); it.hasNext(); it.next())
+        ++words;
+    if (words < 6)
+        return QStringLiteral("fewer than six words");
+    for (const char* splice : {"...", "\u2026", "`", "(or "})
+        if (example.contains(QString::fromUtf8(splice)))
+            return QStringLiteral("a splice, a synonym aside or a backquote");
+    if (example.count(QLatin1String("---")) != 1)
+        return QStringLiteral("more than one placeholder");
+    if (!shape.match(example).hasMatch())
+        return QStringLiteral("not a sentence");
+    return {};
+}
+
+// Why a meaning cannot teach the word, or empty: only a usage label, a bare negation or
+// a single word, or cut off.
+QString meaningProblem(const QString& meaning) {
+    static const QRegularExpression labelOnly(
+        QStringLiteral("^(\\([^)]*\\)\\s*)?(used (as|of|especially|with)\\b.*|often used as "
+                       ".*|not \\w+|[A-Za-z]+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression cutOff(QStringLiteral("([,;:]| or| and| the| a)$"));
+    if (meaning.trimmed().isEmpty() || labelOnly.match(meaning).hasMatch())
+        return QStringLiteral("only a label, a negation or one word");
+    if (cutOff.match(meaning).hasMatch())
+        return QStringLiteral("cut off");
     return {};
 }
 
@@ -91,6 +129,24 @@ private slots:
         QVERIFY(text.contains("\""));
     }
 
+    void examplesAreRealSentencesAndMeaningsTeach_data() {
+        QTest::addColumn<bool>("special");
+        QTest::newRow("words") << false;
+        QTest::newRow("special") << true;
+    }
+    void examplesAreRealSentencesAndMeaningsTeach() {
+        QFETCH(bool, special);
+        QStringList problems;
+        for (const auto& w : special ? special_ : words_) {
+            QString why = meaningProblem(w.meaning);
+            if (why.isEmpty() && !w.example.isEmpty())
+                why = sentenceProblem(w.example);
+            if (!why.isEmpty())
+                problems << w.name + QStringLiteral(": ") + why;
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 10).join(u'\n')));
+    }
+
     void theMainListsAreFullAndEven() {
         QMap<int, int> sizes;
         QSet<QString> names;
@@ -118,9 +174,19 @@ private slots:
         static const QRegularExpression shape(QStringLiteral("^[a-z]{3,15}$"));
         const QSet<QString> blocked = blockList();
         QVERIFY(!blocked.isEmpty());
+        QSet<QString> listed;
+        for (const auto& w : words_)
+            if (w.groupid <= 50)
+                listed.insert(w.name);
         QStringList problems;
         int easy = 0, difficult = 0, very = 0, high = 0, n = 0;
         for (const auto& w : words_) {
+            if (w.groupid <= 50 && w.name.endsWith(QLatin1String("ness"))) {
+                QString base = w.name.chopped(4);
+                if (listed.contains(base) ||
+                    (base.endsWith(u'i') && listed.contains(base.chopped(1) + u'y')))
+                    problems << w.name + QStringLiteral(": -ness form of a listed word");
+            }
             if (blocked.contains(w.name.toLower()))
                 problems << w.name + QStringLiteral(": block-listed");
             if (w.meaning.trimmed().isEmpty())
@@ -152,18 +218,70 @@ private slots:
         QVERIFY(high > n / 20 && high < n / 8);
     }
 
+    // Each list mixes initials and keeps the overall mix of levels: no alphabetical runs.
+    void everyMainListMixes_data() {
+        QTest::addColumn<int>("bookmark");
+        QTest::addColumn<int>("doublebm");
+        QTest::addColumn<double>("share");
+        QTest::newRow("Easy") << 0 << 0 << 1.0 / 2;
+        QTest::newRow("Difficult") << 1 << 0 << 1.0 / 3;
+        QTest::newRow("Very Difficult") << 1 << 1 << 1.0 / 6;
+    }
+    void everyMainListMixes() {
+        QFETCH(int, bookmark);
+        QFETCH(int, doublebm);
+        QFETCH(double, share);
+        for (int g = 1; g <= 50; ++g) {
+            QMap<QChar, int> initials;
+            int n = 0, level = 0;
+            for (const auto& w : words_)
+                if (w.groupid == g) {
+                    ++n;
+                    ++initials[w.name.front()];
+                    level += w.bookmark == bookmark && w.doublebm == doublebm;
+                }
+            const QString list = QStringLiteral("list %1").arg(g);
+            QVERIFY2(initials.size() >= 15, qPrintable(list));
+            QVERIFY2(*std::max_element(initials.begin(), initials.end()) <= n * 15 / 100,
+                     qPrintable(list));
+            QVERIFY2(std::abs(double(level) / n - share) <= 0.05, qPrintable(list));
+        }
+    }
+
+    void theCoreWordsAreAllInTheMainLists() {
+        QFile f(QStringLiteral(VERBALOOM_SOURCE_DIR "/tools/wordlist/core.txt"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QHash<QString, QString> examples;
+        for (const auto& w : words_)
+            if (w.groupid <= 50)
+                examples.insert(w.name, w.example);
+        static const QRegularExpression entry(QStringLiteral("^([a-z]+) [nvar] \\|"));
+        int core = 0;
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            const auto m = entry.match(QString::fromUtf8(line));
+            if (!m.hasMatch())
+                continue;
+            ++core;
+            QVERIFY2(!examples.value(m.captured(1)).isEmpty(), qPrintable(m.captured(1)));
+        }
+        QVERIFY(core >= 1200);
+    }
+
     void everyCategoryIsThere() {
-        QMap<QString, int> counts;
+        QMap<QString, int> counts, examples;
         for (const auto& w : special_) {
             ++counts[w.specialwl];
+            examples[w.specialwl] += !w.example.isEmpty();
             QVERIFY2(!w.meaning.trimmed().isEmpty(), qPrintable(w.name));
             QVERIFY(w.groupid >= 1);
             if (!w.example.isEmpty())
                 QVERIFY2(exampleProblem(w.name, w.example).isEmpty(),
                          qPrintable(w.name + ": " + w.example));
         }
-        for (const QString& category : IntelliSelect::categories())
+        for (const QString& category : IntelliSelect::categories()) {
             QVERIFY2(counts.value(category) >= 30, qPrintable(category));
+            QVERIFY2(2 * examples.value(category) >= counts.value(category), qPrintable(category));
+        }
         QCOMPARE(counts.size(), IntelliSelect::categories().size());
     }
 
@@ -180,6 +298,12 @@ private slots:
             const qsizetype at = line.indexOf(QLatin1String("<newline>"));
             QVERIFY2(at > 0 && at + 9 < line.size(), qPrintable(line));
         }
+    }
+
+    void theContentVersionIsAWholeNumberAfterTheFirst() {
+        bool ok = false;
+        const int version = readShared(QStringLiteral("CONTENT_VERSION")).trimmed().toInt(&ok);
+        QVERIFY(ok && version >= 2);
     }
 
     void theBuiltDatabaseHoldsTheTablesWithStudyColumnsClear() {

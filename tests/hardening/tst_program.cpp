@@ -1,6 +1,7 @@
 // The real program under a virtual X server, driven with keystrokes: it starts on a fresh
-// data folder and shows a word, refuses a second instance, keeps a learner's marks from one
-// run to the next, and ends with its main window.
+// data folder and shows a word, refuses a second instance on the same word database (from
+// another session too), keeps a learner's marks from one run to the next, and ends with
+// its main window.
 #include "support/Fixture.h"
 
 #include <QDate>
@@ -96,8 +97,11 @@ class TestProgram : public QObject {
     QTemporaryDir home_;
     QString data_;
 
-    void start(QProcess& program, const Desktop& desktop) {
-        program.setProcessEnvironment(desktop.env());
+    void start(QProcess& program, const Desktop& desktop, const QString& runtimeDir = QString()) {
+        QProcessEnvironment env = desktop.env();
+        if (!runtimeDir.isEmpty())
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        program.setProcessEnvironment(env);
         program.setWorkingDirectory(data_);
         program.start(QStringLiteral(VERBALOOM_EXE), {});
         QVERIFY(program.waitForStarted());
@@ -133,8 +137,16 @@ private slots:
         QVERIFY2(!main.isEmpty(), "the main window did not appear");
         desktop.keys(main, QStringLiteral("ctrl+m")); // mark the shown word studied
 
+        // Nothing it makes is for other accounts' eyes.
+        const QFileInfo lock(data_ + QStringLiteral("/dbnk.db.lock"));
+        QVERIFY(lock.exists());
+        QCOMPARE(lock.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+
+        // A second start, from another desktop session with a runtime folder of its own.
+        const QString otherSession = home_.filePath(QStringLiteral("run2"));
+        QDir().mkpath(otherSession);
         QProcess second;
-        start(second, desktop);
+        start(second, desktop, otherSession);
         const QString refusal = desktop.window(QStringLiteral("^Verbaloom!$"));
         QVERIFY2(!refusal.isEmpty(), "the second start showed no message");
         QVERIFY(desktop

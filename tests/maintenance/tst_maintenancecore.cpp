@@ -1,11 +1,13 @@
-// The rules behind the add-word, tips and about windows and the tour launch: the new row,
-// the word-list draw, the tips file, the version text, the licences and the launch outcomes.
+// The rules behind the add-word, tips and about windows and the tour launch: what is a word,
+// the new row, the word-list draw, the tips file, the version text, the licences and the
+// launch outcomes.
 #include "app/ProgramLauncher.h"
 #include "app/Random.h"
 #include "maintenance/AboutText.h"
 #include "maintenance/NewWord.h"
 #include "maintenance/TipsOfTheDay.h"
 #include "maintenance/TourLaunch.h"
+#include "maintenance/WordName.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,18 +60,14 @@ private slots:
         QFETCH(int, difficulty);
         QFETCH(bool, bookmark);
         QFETCH(bool, doublebm);
-        const QVariantMap row =
-            NewWord::row(QStringLiteral("  quixotic\t"), QStringLiteral(" idealistic "), QString(),
-                         NewWord::Difficulty(difficulty), 0.75);
-        QCOMPARE(row.value("name").toString(), QStringLiteral("quixotic"));
-        QCOMPARE(row.value("meaning").toString(), QStringLiteral(" idealistic "));
-        QCOMPARE(row.value("example").toString(), QString());
-        QCOMPARE(row.value("bookmark").toBool(), bookmark);
-        QCOMPARE(row.value("doublebm").toBool(), doublebm);
-        QCOMPARE(row.value("groupid").toInt(), 52);
-        // Study columns keep the table's defaults.
-        QCOMPARE(QSet<QString>(row.keyBegin(), row.keyEnd()),
-                 (QSet<QString>{"name", "meaning", "example", "bookmark", "doublebm", "groupid"}));
+        const WordStore::NewWord row =
+            NewWord::row(QStringLiteral("  quixotic\t"), QStringLiteral(" idealistic\x01 "),
+                         QString(), NewWord::Difficulty(difficulty), 0.75);
+        QCOMPARE(row.name, QStringLiteral("quixotic"));
+        QCOMPARE(row.meaning, QStringLiteral(" idealistic "));
+        QCOMPARE(row.usage, QString());
+        QCOMPARE(row.marks, (DifficultyMarks{bookmark, doublebm}));
+        QCOMPARE(row.list, 52);
     }
 
     void theWordListDraw_data() {
@@ -116,10 +114,59 @@ private slots:
         QCOMPARE(NewWord::errorText(number, "Could not use 'dbnk.db'; file already in use."), text);
     }
 
-    void theWordIsStoredTrimmed() {
-        QCOMPARE(NewWord::storedName(QStringLiteral("abase ")), QStringLiteral("abase"));
-        QCOMPARE(NewWord::storedName(QStringLiteral(" \t ")), QString());
-        QCOMPARE(NewWord::storedName(QStringLiteral(" ad hoc ")), QStringLiteral("ad hoc"));
+    void onlyAWordIsAWord_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // empty when refused
+        QTest::addColumn<QString>("error");
+        const QString none;
+        QTest::newRow("blanks around") << "  abase\t\n"
+                                       << "abase" << none;
+        QTest::newRow("a space inside") << " ad hoc "
+                                        << "ad hoc" << none;
+        QTest::newRow("apostrophe, hyphen") << "o'clock-ish"
+                                            << "o'clock-ish" << none;
+        QTest::newRow("another script") << "слово"
+                                        << "слово" << none;
+        QTest::newRow("accent as its own mark") << "cafe\u0301"
+                                                << "caf\u00e9" << none;
+        QTest::newRow("only blanks") << " \t " << none << WordName::Empty;
+        QTest::newRow("NUL") << QStringLiteral("ab") + QChar(0) + "c" << none
+                             << WordName::Invisible;
+        QTest::newRow("zero-width space") << "ab\u200bc" << none << WordName::Invisible;
+        QTest::newRow("lone right-to-left mark") << "\u200f" << none << WordName::Invisible;
+        QTest::newRow("line break inside") << "two\nwords" << none << WordName::Invisible;
+        QTest::newRow("line separator") << "two\u2028words" << none << WordName::Invisible;
+        QTest::newRow("no-break space inside") << "ad\u00a0hoc" << none << WordName::Invisible;
+        QTest::newRow("broken surrogate")
+            << QString(QChar(0xd800)) + "a" << none << WordName::Invisible;
+        QTest::newRow("digits only") << "1234" << none << WordName::NoLetter;
+        QTest::newRow("punctuation only") << "--" << none << WordName::NoLetter;
+    }
+    void onlyAWordIsAWord() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, error);
+        const WordName::Checked checked = WordName::check(typed);
+        QCOMPARE(checked.word, stored);
+        QCOMPARE(checked.error, error);
+    }
+
+    void meaningsKeepOnlyWhatCanBeShown_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("line breaks and tabs stay") << "one\r\ntwo\tthree"
+                                                   << "one\r\ntwo\tthree";
+        QTest::newRow("controls go") << QStringLiteral("a") + QChar(0) +
+                                            "b\x01"
+                                            "c\x7f"
+                                     << "abc";
+        QTest::newRow("composed") << " cafe\u0301 "
+                                  << " caf\u00e9 ";
+    }
+    void meaningsKeepOnlyWhatCanBeShown() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(WordName::cleanText(typed), stored);
     }
 
     // ---- tips ----
@@ -224,10 +271,6 @@ private slots:
         QFETCH(int, revision);
         QFETCH(QString, text);
         QCOMPARE(AboutText::versionText(major, minor, revision), text);
-    }
-
-    void thisBuildsVersion() {
-        QCOMPARE(AboutText::programVersionText(), QStringLiteral("Version  2. 5. 5"));
     }
 
     void theLicencesComeInFull() {

@@ -7,7 +7,7 @@ Each category unites WordNet synsets found by
   attr  adjectives WordNet gives as values of an attribute (taste, odour),
   ends  lemmas ending in a combining form (-phobia, -mania),
   words a hand-picked list, each word taken in its commonest sense of the
-        given part of speech.
+        given part of speech, or in sense N where written "word.N".
 A synset is given as "lemma.pos.sense", WordNet's sense number."""
 
 import re
@@ -25,7 +25,8 @@ NAMES = [
 ]
 
 MIN_PER_CATEGORY = 30
-MAX_PER_CATEGORY = 150
+# Few enough that most entries carry an example sentence.
+MAX_PER_CATEGORY = 50
 
 # Categories whose members may be names: gods and heroes are known by them.
 PROPER_NAMES_ALLOWED = {"Gods", "Mythology"}
@@ -40,10 +41,10 @@ ANCHORS = {
     "Anthropology": {
         "dom": ["anthropology.n.1", "archeology.n.1", "ethnography.n.1"],
         "hypo": ["kin_group.n.1", "marriage.n.1", "ritual.n.1"],
-        "words": "n: acculturation anthropoid anthropologist artifact australopithecine "
+        "words": "n: acculturation anthropologist artifact australopithecine "
                  "caste clan cannibalism culture ethnology ethnocentrism exogamy endogamy "
                  "fetish folklore hominid kinship lineage matriarchy matrilineage moiety "
-                 "nomad patriarchy polyandry polygamy polygyny primate shaman "
+                 "nomad patriarchy polyandry polygamy polygyny shaman "
                  "shamanism taboo totem totemism tribe tribalism animism ancestor "
                  "anthropophagy ethnic neanderthal potlatch rite sept",
     },
@@ -52,14 +53,21 @@ ANCHORS = {
         "attr": ["odor.n.1"],
         "words": "n: attar ambergris balsam bouquet camphor censer civet effluvium "
                  "frankincense miasma musk myrrh nosegay patchouli potpourri "
-                 "sachet sandalwood thurible whiff redolence olfaction perfumer; "
-                 "a: aromatic fragrant fetid malodorous musky musty noisome odoriferous "
-                 "odorous olfactory pungent rancid redolent acrid savory scentless "
-                 "perfumed rank; v: reek stink waft sniff scent perfume deodorize",
+                 "sachet sandalwood thurible scent.1 fragrance aroma redolence olfaction perfumer; "
+                 "a: aromatic fragrant fetid malodorous musky musty noisome.2 odoriferous "
+                 "odorous olfactory pungent rancid redolent acrid  scentless.2 "
+                 "perfumed rank; v: reek stink waft sniff  perfume deodorize",
     },
     "Crime": {
         "hypo": ["crime.n.1", "criminal.n.1"],
         "dom": ["crime.n.1"],
+        "words": "n: arson extortion embezzlement larceny perjury sedition treason "
+                 "racketeering forgery burglary homicide manslaughter accomplice "
+                 "malefactor miscreant felon recidivist culprit perpetrator scofflaw "
+                 "vandal poacher smuggler contraband bootlegger swindler charlatan "
+                 "mountebank brigand highwayman desperado alibi abduction "
+                 "bribery fraud; a: felonious culpable nefarious illicit; "
+                 "v: abet embezzle extort pilfer purloin filch defraud swindle abscond"
     },
     "Dance": {
         "hypo": ["dance.n.3", "dancer.n.1", "ball.n.4"],
@@ -80,17 +88,17 @@ ANCHORS = {
                  "testament executor euthanasia; "
                  "a: moribund posthumous lethal mortal funereal deceased defunct "
                  "sepulchral terminal fatal deathless immortal elegiac; "
-                 "v: perish expire bereave inter exhume embalm cremate entomb mourn decease",
+                 "v: perish expire.2 bereave inter exhume embalm cremate entomb mourn decease",
     },
     "Dimension": {
         "hypo": ["dimension.n.1", "size.n.1", "linear_unit.n.1", "magnitude.n.1"],
         "attr": ["length.n.1", "width.n.1", "height.n.1", "depth.n.1", "size.n.1",
                  "thickness.n.1"],
         "words": "n: altitude amplitude area breadth bulk capacity circumference "
-                 "diameter dimension expanse extent girth latitude longitude magnitude "
-                 "perimeter proportion radius scale span stature vastness volume; "
+                 "diameter dimension expanse.3 extent girth latitude longitude magnitude "
+                 "perimeter proportion radius scale.2 span.2 stature vastness volume; "
                  "a: colossal diminutive gargantuan immense infinitesimal lilliputian "
-                 "massive microscopic minuscule monumental voluminous capacious "
+                 "massive microscopic.4 minuscule.3 monumental voluminous capacious "
                  "commodious cavernous elongated spacious",
     },
     "Eating": {
@@ -114,8 +122,8 @@ ANCHORS = {
                  "pedagogue pedagogy pedant pupil scholar scholarship seminar "
                  "sophomore syllabus thesis tuition tutelage tutor valedictorian "
                  "doctorate tutorial dean provost chancellor campus; "
-                 "a: academic didactic erudite scholarly pedantic pedagogical "
-                 "literate illiterate collegiate scholastic; "
+                 "a: academic.1 didactic erudite scholarly pedantic pedagogical "
+                 "literate illiterate collegiate; n: seminary.2 scholastic; "
                  "v: educate instruct tutor matriculate graduate enroll lecture "
                  "indoctrinate inculcate edify",
     },
@@ -125,15 +133,15 @@ ANCHORS = {
         "words": "n: altercation brawl fracas fray melee scuffle skirmish "
                  "squabble tussle wrangle affray bout fisticuffs pugilist duel feud "
                  "vendetta belligerence pugnacity imbroglio; "
-                 "a: bellicose belligerent combative contentious pugnacious truculent "
-                 "quarrelsome litigious; v: spar grapple wrestle brawl bicker squabble "
+                 "a: bellicose belligerent combative contentious pugnacious.2 truculent "
+                 "quarrelsome litigious; v: spar.3 grapple.2 wrestle brawl bicker squabble "
                  "wrangle skirmish joust feud",
     },
     "Gods": {
         "hypo": ["deity.n.1"],
         "words": "n: deity divinity godhead demigod goddess idol pantheon polytheism "
-                 "monotheism pantheism theism deism apotheosis deification "
-                 "godliness divine immortal avatar demiurge incarnation; "
+                 "monotheism pantheism.2 theism deism apotheosis deification "
+                 "godliness divine avatar demiurge incarnation; "
                  "a: divine godlike celestial olympian omnipotent omniscient "
                  "omnipresent immortal; v: deify idolize worship",
     },
@@ -142,12 +150,12 @@ ANCHORS = {
                 "semantics.n.1"],
         "hypo": ["figure_of_speech.n.1", "dialect.n.1", "part_of_speech.n.1"],
         "words": "n: accent argot cant colloquialism diction dialect etymology idiom "
-                 "jargon lexicon lexicography lingo lingua morpheme neologism patois "
-                 "philology phoneme pidgin polyglot semantics syntax vernacular "
-                 "vocabulary linguist orthography grammar creole slang; "
+                 "jargon lexicon lexicography lingo  morpheme neologism patois.2 "
+                 "philology phoneme pidgin polyglot semantics syntax vernacular.2 "
+                 "vocabulary.2 linguist orthography grammar creole slang; "
                  "a: bilingual colloquial idiomatic lexical linguistic monolingual "
                  "multilingual phonetic semantic syntactic verbal vernacular "
-                 "grammatical; v: articulate enunciate pronounce conjugate decline "
+                 "grammatical; v: articulate enunciate pronounce conjugate.2 decline.7 "
                  "transliterate translate paraphrase",
     },
     "Literature": {
@@ -156,24 +164,32 @@ ANCHORS = {
                  "literary_genre.n.1", "novel.n.1"],
         "words": "n: allegory anthology anecdote bibliophile denouement epic epigram "
                  "epilogue epistle fable foreword genre hyperbole lampoon memoir "
-                 "metaphor narrative novella parody pastiche plot prologue "
-                 "protagonist antagonist quatrain satire sonnet stanza synopsis "
-                 "trilogy verse protagonist bard laureate lyricist novelist poet "
-                 "playwright essayist; a: literary lyrical poetic prosaic epistolary "
+                 "metaphor narrative novella parody pastiche.2 plot prologue "
+                 "protagonist.2 antagonist quatrain satire sonnet stanza synopsis "
+                 "trilogy verse bard laureate lyricist novelist poet "
+                 "playwright essayist; a: literary lyrical.2 poetic prosaic epistolary "
                  "allegorical satirical",
     },
     "Mania": {
         "hypo": ["mania.n.1", "mania.n.2"],
         "ends": ["mania", "maniac"],
-        "words": "n: obsession compulsion fixation craze frenzy fanaticism delirium "
+        "words": "n: obsession compulsion fixation craze.1 frenzy fanaticism delirium "
                  "hysteria zealotry fanatic zealot monomaniac maniac enthusiast "
                  "fetish infatuation; a: manic maniacal obsessive compulsive "
-                 "fanatical frenzied delirious hysterical rabid; v: obsess",
+                 "fanatical frenzied delirious hysterical rabid; v: obsess.2",
     },
     "Music": {
         "dom": ["music.n.1", "music.n.3"],
         "hypo": ["musical_composition.n.1", "musician.n.1", "musical_instrument.n.1",
                  "tempo.n.1"],
+        "words": "n: cadence.2 crescendo diminuendo virtuoso maestro cantata concerto "
+                 "sonata symphony fugue aria requiem libretto overture prelude "
+                 "nocturne rhapsody serenade timbre tempo cadenza counterpoint harmony "
+                 "melody motif refrain dissonance cacophony euphony coda opus "
+                 "repertoire.2 chorister troubadour minstrel virtuosity; "
+                 "a: melodious mellifluous dulcet.2 cacophonous dissonant harmonious "
+                 "euphonious sonorous staccato legato choral; "
+                 "v: compose orchestrate harmonize improvise"
     },
     "Mythology": {
         "dom": ["Greek_mythology.n.1", "Roman_mythology.n.1", "Norse_mythology.n.1"],
@@ -182,7 +198,7 @@ ANCHORS = {
                  "demigod nymph satyr centaur chimera griffin harpy siren gorgon "
                  "cyclops phoenix titan oracle odyssey nectar ambrosia elysium "
                  "underworld; a: mythical mythic mythological legendary "
-                 "fabulous olympian titanic herculean protean",
+                 "fabulous.2 olympian titanic herculean protean",
     },
     "Personality Traits": {
         "words": "a: affable amiable amicable arrogant audacious brash brusque callous "
@@ -196,7 +212,7 @@ ANCHORS = {
                  "magnanimous meek mercurial meticulous mettlesome morose "
                  "munificent naive obdurate obsequious obstinate officious "
                  "parsimonious pensive perfidious pertinacious petulant phlegmatic "
-                 "placid pompous pragmatic prudent pugnacious punctilious "
+                 "placid.2 pompous pragmatic prudent pugnacious punctilious "
                  "pusillanimous querulous rash recalcitrant reticent sagacious "
                  "sanguine sardonic scrupulous sedulous servile sociable solicitous "
                  "staid stoic stolid sullen supercilious surly sycophantic taciturn "
@@ -204,9 +220,9 @@ ANCHORS = {
                  "venal vindictive vivacious volatile voluble whimsical zealous "
                  "obliging aloof boorish crotchety curmudgeonly indomitable "
                  "intrepid magnanimous modest mendacious narcissistic; "
-                 "n: temperament disposition character persona trait idiosyncrasy "
+                 "n: temperament disposition character.3 persona trait idiosyncrasy "
                  "foible quirk eccentricity introvert extrovert egotism hubris "
-                 "humility magnanimity probity rectitude integrity timidity "
+                 "humility magnanimity probity rectitude integrity.2 timidity "
                  "bravado braggadocio candor diffidence equanimity "
                  "aplomb mettle pluck perseverance tenacity sloth avarice vanity",
     },
@@ -233,7 +249,7 @@ ANCHORS = {
                  "whereabouts antipodes hemisphere equator tropics meridian zenith "
                  "nadir horizon frontier periphery heartland mecca capital ghetto "
                  "slum shantytown barrio citadel acropolis necropolis sanctum "
-                 "cloister hermitage bastion stronghold redoubt enclosure quadrangle "
+                 "cloister hermitage bastion.2 stronghold redoubt enclosure quadrangle "
                  "courtyard atrium vestibule alcove niche crypt catacomb grotto "
                  "cavern eyrie aerie habitat locality neighborhood township "
                  "municipality conurbation"
@@ -244,22 +260,22 @@ ANCHORS = {
     "Psychological": {
         "dom": ["psychology.n.1", "psychiatry.n.1", "psychoanalysis.n.1"],
         "hypo": ["defense_mechanism.n.1"],
-        "words": "n: psyche ego superego persona archetype complex neurosis psychosis "
+        "words": "n: psyche ego.3 superego persona.2 archetype complex neurosis psychosis "
                  "paranoia schizophrenia catharsis cognition empathy introvert "
-                 "extrovert subconscious unconscious repression projection "
-                 "sublimation rationalization denial trauma obsession compulsion "
-                 "phobia fixation conditioning stimulus reflex placebo hallucination "
+                 "extrovert subconscious unconscious repression projection.6 "
+                 "sublimation rationalization denial.3 trauma obsession compulsion "
+                 "phobia fixation conditioning stimulus reflex  hallucination "
                  "delusion dementia amnesia insomnia hypochondria melancholia "
                  "euphoria anxiety neurotic psychotic paranoiac psychopath sociopath "
                  "narcissism masochism introspection intuition perception instinct "
-                 "motivation temperament mood affect catatonia hysteria mania "
+                 "motivation temperament.1 mood affect catatonia hysteria mania "
                  "depression psychiatrist psychologist psychotherapy psychoanalyst "
                  "therapist hypnosis hypnotism mnemonic gestalt behaviorism "
                  "psychometrics neuroticism ambivalence apathy anhedonia "
-                 "dissociation; a: neurotic psychotic paranoid schizoid manic "
+                 "dissociation.2; a: neurotic psychotic paranoid schizoid manic "
                  "subliminal cognitive affective psychosomatic "
                  "introverted extroverted catatonic delusional obsessive compulsive "
-                 "traumatic psychic mental",
+                 "traumatic.2 psychic mental",
     },
     "Religion": {
         "dom": ["religion.n.1", "religion.n.2", "theology.n.1", "Christianity.n.1",
@@ -267,17 +283,27 @@ ANCHORS = {
                 "Buddhism.n.1", "church.n.1"],
         "hypo": ["religious_person.n.1", "clergyman.n.1", "religious_ceremony.n.1",
                  "sacred_text.n.1"],
+        "words": "n: apostasy apostate heresy heretic schism sacrament sacrilege "
+                 "blasphemy piety zealot liturgy litany benediction absolution penance "
+                 "pilgrimage pontiff prelate cleric novice votary devotee ascetic "
+                 "anchorite hermit monastery abbey cloister  dogma creed tenet "
+                 "orthodoxy theology eschatology salvation redemption damnation.2 "
+                 "perdition atonement.2 epiphany revelation.3 prophecy; "
+                 "a: devout pious sacrosanct ecclesiastical clerical.2 secular profane "
+                 "sacred sectarian orthodox heterodox monastic; "
+                 "v: proselytize consecrate sanctify canonize.1 beatify.3 excommunicate "
+                 "ordain.3 atone"
     },
     "Sculpture": {
         "hypo": ["sculpture.n.1", "sculpture.n.2", "statue.n.1", "sculptor.n.1",
                  "carving.n.1"],
         "dom": ["sculpture.n.2"],
-        "words": "n: armature bust cameo caryatid chisel colossus effigy figurine "
+        "words": "n:  bust cameo caryatid chisel  effigy figurine "
                  "frieze pedestal plinth relief statuette torso alabaster "
-                 "bronze marble patina mold cast intaglio glyptics "
+                 "bronze marble patina mold.2 cast.2 intaglio glyptics "
                  "plaster clay atelier studio monument obelisk gargoyle; "
                  "a: sculptural statuesque monumental plastic; v: sculpt carve chisel "
-                 "whittle incise engrave model mold cast",
+                 " incise engrave model mold cast",
     },
     "Shapes": {
         "hypo": ["plane_figure.n.1", "curve.n.1", "polygon.n.1", "polyhedron.n.1",
@@ -287,13 +313,13 @@ ANCHORS = {
                  "trapezoid parallelogram rectangle square triangle pentagon hexagon "
                  "octagon polygon polyhedron tetrahedron cuboid ovoid arc parabola "
                  "hyperbola ellipse circle ring annulus disk lozenge chevron zigzag "
-                 "sinuosity convexity concavity protuberance excrescence contour "
+                 "sinuosity convexity concavity protuberance excrescence contour.2 "
                  "silhouette outline configuration symmetry asymmetry curvature "
-                 "angularity circularity; a: angular annular arcuate circular conical "
+                 "angularity circularity; a: angular.2 annular arcuate circular conical "
                  "concave convex cuneiform cylindrical elliptical globular helical "
                  "hexagonal lenticular oblong octagonal orbicular ovoid ovate "
                  "pyramidal rectangular rhomboid serpentine sinuous spherical "
-                 "spiral symmetrical asymmetrical tortuous triangular tubular "
+                 "spiral symmetrical asymmetrical tortuous.2 triangular tubular "
                  "crescent amorphous",
     },
     "Sociology": {
@@ -304,7 +330,7 @@ ANCHORS = {
                  "ideology mores norm ostracism patriarchy matriarchy plutocracy "
                  "proletariat bourgeoisie meritocracy oligarchy socialization "
                  "stratification subculture urbanization xenophobia nepotism "
-                 "pluralism welfare sociologist acculturation alienation "
+                 "pluralism welfare sociologist acculturation alienation.1 "
                  "collectivism individualism egalitarianism feudalism capitalism "
                  "socialism communism consumerism materialism secularism "
                  "multiculturalism ethnocentrism chauvinism racism sexism ageism "
@@ -320,12 +346,12 @@ ANCHORS = {
     "Taste": {
         "hypo": ["taste.n.1"],
         "attr": ["taste_property.n.1"],
-        "words": "n: palate gusto relish savor tang piquancy zest flavor aftertaste "
+        "words": "n:  gusto relish savor tang piquancy zest flavor aftertaste "
                  "connoisseur epicure gourmet sapidity; "
                  "a: acerbic acid acrid ambrosial bitter bland delectable flavorful "
                  "flavorless gustatory insipid luscious palatable piquant saccharine "
                  "salty savory sour succulent sweet tangy tart toothsome unpalatable "
-                 "vapid zesty astringent brackish cloying sapid tasty; v: savor relish "
+                 "vapid zesty  brackish cloying sapid tasty; v: savor relish "
                  "season sweeten sample",
     },
     "Theatre": {
@@ -334,7 +360,7 @@ ANCHORS = {
                  "dramatic_composition.n.1"],
         "words": "n: proscenium footlights limelight backdrop soliloquy monologue "
                  "prologue epilogue denouement understudy ingenue thespian troupe "
-                 "repertory matinee encore playbill rehearsal audition script "
+                 "repertory.3 matinee encore playbill rehearsal audition script "
                  "dramatist playwright impresario dramaturgy auditorium amphitheater "
                  "catharsis pantomime farce tragedy comedy melodrama vaudeville; "
                  "a: theatrical dramatic histrionic thespian operatic; v: rehearse "
@@ -342,9 +368,14 @@ ANCHORS = {
     },
     "Time": {
         "lex": ["noun.time"],
-        "words": "a: annual biennial centennial chronic chronological concurrent "
+        "words": "n: antiquity eon epoch era millennium fortnight gloaming twilight "
+                 "dusk dawn heyday yore interim hiatus respite interlude juncture "
+                 "advent dotage nonage adolescence senescence eternity perpetuity "
+                 "posterity aftermath outset morrow eve tenure anachronism "
+                 "chronology sabbatical; "
+                 "a: annual.2 biennial centennial chronic chronological concurrent "
                  "contemporary diurnal ephemeral eternal extemporaneous imminent "
-                 "momentary nocturnal perennial perpetual posthumous premature "
+                 "momentary nocturnal perennial perpetual posthumous premature.3 "
                  "punctual sempiternal simultaneous temporal transient transitory "
                  "antediluvian anachronistic belated erstwhile immemorial "
                  "interim primeval quotidian synchronous tardy timely untimely",
@@ -352,9 +383,9 @@ ANCHORS = {
     "Violence": {
         "hypo": ["violence.n.1", "violence.n.2", "violence.n.3", "attack.n.5",
                  "attack.v.1", "assault.v.1", "beat.v.2", "kill.v.1"],
-        "words": "n: atrocity bloodshed brutality carnage massacre mayhem onslaught "
-                 "rampage savagery slaughter thuggery vandalism terrorism ferocity "
-                 "aggression assault mugging battery riot affray havoc fury "
+        "words": "n: atrocity.2 bloodshed brutality carnage massacre mayhem onslaught.2 "
+                 "rampage savagery slaughter.3 thuggery vandalism terrorism ferocity "
+                 "aggression assault mugging battery.7 riot affray havoc fury "
                  "violence barbarity; a: barbarous bloodthirsty brutal ferocious "
                  "homicidal murderous savage truculent vicious violent feral "
                  "sanguinary pugnacious; v: bludgeon maul maim mutilate throttle "
@@ -363,6 +394,39 @@ ANCHORS = {
 }
 
 POS_LETTERS = {"n": "n", "v": "v", "a": "a", "r": "r"}
+
+# Words whose presence in a sense's definition (or its hypernyms' names) shows
+# that the sense belongs to the category: a hand-picked word is taken in such a
+# sense where it has one (relief as carving, not as a feeling).
+KEYWORDS = {
+    "Anthropology": "culture cultures society societies tribe tribal kin kinship marriage descent ancestor ritual custom people peoples human humans",
+    "Aroma": "smell smells smelling odor odour scent fragrance fragrant perfume aroma olfactory incense stench nose",
+    "Crime": "crime criminal law illegal unlawful steal theft thief rob robbery fraud murder violence",
+    "Dance": "dance dancing dancer ballet step steps",
+    "Death": "death dead die dies dying corpse burial bury buried grave tomb funeral mourning kill killing killed mortal",
+    "Dimension": "size dimension length width height depth area volume extent large small large great amount measure distance",
+    "Eating": "eat eating food meal meals dine dinner appetite hunger hungry taste consume drink feed",
+    "Education": "school schools student students teach teaching teacher learning learned university college study academic scholar instruction",
+    "Fights": "fight fighting quarrel dispute battle conflict combat attack struggle argue argument hostile",
+    "Gods": "god gods goddess deity divine worship heaven heavenly",
+    "Language": "language languages word words speech speak spoken grammar linguistic meaning expression dialect",
+    "Literature": "literature literary poem poetry poet verse writing writer written story novel prose text book",
+    "Mania": "mania craze obsession enthusiasm frenzy madness compulsive passion excitement",
+    "Music": "music musical song sound instrument melody rhythm",
+    "Mythology": "myth mythology mythical legend legendary hero monster gods",
+    "Personality Traits": "disposition character temperament manner behavior behaviour person persons showing",
+    "Phobias": "fear dread anxiety panic terror afraid",
+    "Place": "place region area land country town city district territory site location",
+    "Psychological": "mind mental psychology psychological emotion emotional behavior behaviour feeling",
+    "Religion": "religion religious church god worship faith sacred holy priest",
+    "Sculpture": "sculpture sculptor statue carving carved figure stone marble relief shape model",
+    "Shapes": "shape shaped form curve curved figure line circle round angle",
+    "Sociology": "society social class group community population",
+    "Taste": "taste flavor flavour food sweet sour bitter palate",
+    "Theatre": "theater theatre stage play drama actor actors performance audience",
+    "Time": "time period periods day year years age duration occurring occur",
+    "Violence": "violence violent force attack kill killing injure harm brutal",
+}
 
 
 MISSING = []
@@ -377,19 +441,44 @@ def _synset_key(wn, ref):
 
 
 def _hand_words(anchors):
-    """(lemma, pos) pairs of a 'words' text: 'n: a b; a: c d; v: e'."""
+    """(lemma, pos, sense number or None) of a 'words' text: 'n: a b.2; a: c d; v: e'."""
     out = []
     for part in anchors.split(";"):
         pos, _, words = part.partition(":")
         for w in words.split():
-            out.append((w, POS_LETTERS[pos.strip()]))
+            lemma, _, number = w.partition(".")
+            out.append((lemma, POS_LETTERS[pos.strip()], int(number) if number else None))
     return out
 
 
-def _synsets(src, anchors):
+def _category_sense(src, category, lemma, pos):
+    """The sense of a hand-picked word that belongs to the category: the first
+    in sense order whose definition or hypernyms name a keyword of the
+    category, else the word's commonest sense."""
+    import generate as g
+    words = set(KEYWORDS[category].split())
+    for ss, _ in src.wn.senses(lemma, pos):
+        bag = set(re.findall(r"[a-z]+", ss.definition.lower()))
+        for h in src.wn.hypernyms(ss.key):
+            for l in src.wn.synsets[h].lemmas:
+                bag.update(l.lower().split("_"))
+        if bag & words:
+            return ss.key
+    return g.commonest_sense(src, lemma, pos).key
+
+
+def _synsets(src, anchors, category=None):
     """Candidate (synset key, only this lemma or None, hand-picked) of one category."""
     wn = src.wn
     found = []
+    # Hand-picked words first: the first sense found of a word is the one kept.
+    for lemma, pos, number in _hand_words(anchors.get("words", "")):
+        keys = wn.index.get((lemma, pos))
+        if not keys or (number and number > len(keys)):
+            MISSING.append(f"{lemma}.{pos}")
+            continue
+        key = keys[number - 1] if number else _category_sense(src, category, lemma, pos)
+        found.append((key, lemma, True))
     for ref in anchors.get("hypo", []):
         root = _synset_key(wn, ref)
         found += [(k, None, False) for k in sorted(wn.hyponym_closure(root) | {root})]
@@ -407,12 +496,6 @@ def _synsets(src, anchors):
         for (lemma, pos), keys in sorted(wn.index.items()):
             if lemma.endswith(end) and lemma != end:
                 found += [(k, lemma, True) for k in keys[:1]]
-    for lemma, pos in _hand_words(anchors.get("words", "")):
-        keys = wn.index.get((lemma, pos))
-        if not keys:
-            MISSING.append(f"{lemma}.{pos}")
-            continue
-        found.append((keys[0], lemma, True))
     return found
 
 
@@ -431,68 +514,84 @@ def _name_ok(src, name, category, ss):
     return src.levels.get(low, 99) > 50 and low not in src.wn.lemma_synsets
 
 
-def build(src, freq, cuts, log):
-    """Rows of the special word list, category by category."""
-    import generate as g          # the shared sense checks and grading
+def candidates(src, words, freq, name, log):
+    """Every entry the category could take, the preferred first: words with a
+    reviewed example, then hand-picked words, then words a reader meets (known
+    to the dictionary and the corpora); the rest are the rarest names and terms."""
+    import generate as g          # the shared sense checks
+    seen = {}
+    for key, only, hand in _synsets(src, ANCHORS[name], name):
+        ss = src.wn.synsets[key]
+        for word in ss.lemmas:
+            if (only and word.lower() != only) or word.lower() in seen:
+                continue
+            if not _name_ok(src, word, name, ss) or g.blocked(src, word.lower()):
+                continue
+            if not hand and word.islower() and len(src.wn.senses(word)) > MAX_SENSES:
+                continue
+            if word.lower() in src.review_drop_special.get(name, {}):
+                log["review (special)"].append(f"{name}: {word}")
+                continue
+            if g.gives_away(word.lower(), ss.definition) or not ss.definition:
+                continue
+            if g.SENSITIVE_GLOSS.search(ss.definition):
+                continue
+            seen[word.lower()] = (word, ss, hand)
+    entries = []
+    for low, (word, ss, hand) in sorted(seen.items()):
+        e = _entry(src, words, name, word, ss)
+        if g.meaning_problem(e.meaning):
+            continue
+        entries.append((not e.example, not hand, src.levels.get(low, 99) > 50,
+                        -freq(low), low, e))
+    entries.sort(key=lambda t: t[:5])
+    return [t[-1] for t in entries]
+
+
+def build(src, words, freq, cuts, log):
+    """Rows of the special word list, category by category. A word that is in
+    the main table in the same sense carries the same meaning and example."""
+    import generate as g          # the shared grading
     rows = []
     for number, name in enumerate(NAMES, 1):
-        anchors = ANCHORS[name]
-        seen = {}
-        for key, only, hand in _synsets(src, anchors):
-            ss = src.wn.synsets[key]
-            for lemma in ss.lemmas:
-                word = lemma
-                if (only and word.lower() != only) or word.lower() in seen:
-                    continue
-                if not _name_ok(src, word, name, ss) or g.blocked(src, word.lower()):
-                    continue
-                if not hand and word.islower() and len(src.wn.senses(word)) > MAX_SENSES:
-                    continue
-                if word.lower() in src.review_drop_special.get(name, {}):
-                    log["review (special)"].append(f"{name}: {word}")
-                    continue
-                if g.gives_away(word.lower(), ss.definition) or not ss.definition:
-                    continue
-                if g.SENSITIVE_GLOSS.search(ss.definition):
-                    continue
-                seen[word.lower()] = (word, ss)
-        entries = []
-        for low, (word, ss) in sorted(seen.items()):
-            every = usage.all_forms(low, src.wn)
-            example = ""
-            for ex in ss.examples:
-                if g.SENSITIVE_GLOSS.search(ex):
-                    continue
-                masked = usage.mask_example(word, ss.pos, ex, every) if word.islower() else None
-                if masked and (not example or usage.word_count(masked) > usage.word_count(example)):
-                    example = masked
-            e = g.Entry(word, g.tidy_meaning(ss.definition), example)
-            e.groupid = number
-            e.specialwl = name
-            entries.append(e)
-        # Prefer words a reader meets: known to the dictionary and the corpora,
-        # with an example; the rest are the rarest names and terms.
-        entries.sort(key=lambda e: (not e.example, src.levels.get(e.name, 99) > 50,
-                                    -freq(e.name.lower()), e.name))
+        entries = candidates(src, words, freq, name, log)
         if len(entries) > MAX_PER_CATEGORY:
             log["category cap"].append(f"{name}: {len(entries) - MAX_PER_CATEGORY} over")
             entries = entries[:MAX_PER_CATEGORY]
-        g.assign_levels(entries, _LowerFreq(freq), cuts)
+        for e in entries:
+            e.groupid = number
+            e.specialwl = name
+        g.grade(src, entries, freq, cuts)
         entries.sort(key=lambda e: e.name.lower())
         rows += entries
-    if MISSING:
-        raise SystemExit("categories: not in WordNet: " + " ".join(MISSING))
+    unused = set(src.category_examples) - {(e.specialwl, e.name.lower()) for e in rows}
+    if MISSING or unused:
+        raise SystemExit("categories: not in WordNet: " + " ".join(MISSING) +
+                         "; examples for no entry: " + " ".join(sorted(f"{c}:{w}" for c, w in unused)))
     return rows
 
 
-class _LowerFreq:
-    """The main list's frequency signal, for names looked up in lower case."""
-
-    def __init__(self, freq):
-        self.freq = freq
-
-    def __call__(self, w):
-        return self.freq(w.lower())
-
-    def has_signal(self, w):
-        return self.freq.has_signal(w.lower())
+def _entry(src, words, category, word, ss):
+    """The entry of `word` in the sense `ss`: the main table's meaning and
+    example where that is the same sense, else WordNet's meaning with the
+    reviewed sentence of categories.txt ("=": WordNet's own, reviewed)."""
+    import generate as g
+    low = word.lower()
+    main = words.get(low)
+    same = main is not None and main.synset == ss.key
+    if same and main.example:
+        return g.Entry(word, main.meaning, main.example, ss.pos, ss.key)
+    meaning = main.meaning if same else g.tidy_meaning(ss.definition)
+    sentence = src.category_examples.get((category, low))
+    example = ""
+    if sentence == "=":
+        example = g.wordnet_example(src, low, ss.pos, ss)
+        if not example:
+            raise SystemExit(f"categories.txt: {category}: {word}: WordNet has no usable example")
+    elif sentence:
+        why = g.sentence_problem(sentence)
+        example = usage.mask_example(low, ss.pos, sentence, usage.all_forms(low, src.wn))
+        if why or not example:
+            raise SystemExit(f"categories.txt: {category}: {word}: "
+                             f"{why or 'cannot mask the word'}: {sentence}")
+    return g.Entry(word, meaning, example, ss.pos, ss.key)

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Checks the shipped word data (share/words.csv, share/spwl.csv,
-share/TIPOFDAY.TXT) against the rules the program and the word list rely on.
+share/TIPOFDAY.TXT, share/CONTENT_VERSION) against the rules the program and
+the word list rely on.
 
     python3 tools/wordlist/check.py     # prints "N passed, N failed", exits 1 on failure
 
-Standard library only; it does not need the sources the generator reads."""
+Standard library only; besides the shipped files it reads only the reviewed
+lists beside it (core.txt, fill.txt, review.txt), not the generator's sources."""
 
 import csv
 import io
@@ -23,6 +25,38 @@ CATEGORIES = [
     "Religion", "Sculpture", "Shapes", "Sociology", "Taste", "Theatre", "Time",
     "Violence",
 ]
+
+# The vocabulary tips and the words each cites as an example: every one must be
+# a word the tables carry, so that the learner can look it up.
+TIP_WORDS = {
+    "Do word roots help?": "benevolent beneficent malevolent malign loquacious soliloquy",
+    "Disinterested or uninterested?": "disinterested",
+    "Affect or effect?": "affect",
+    "Flout or flaunt?": "flout flaunt",
+    "Ingenious or ingenuous?": "ingenious ingenuous venal venial",
+    "Credible or credulous?": "credible credulous exalt exult",
+    "Which words mean something other than they seem to?": "enervate noisome fulsome bemused enormity",
+    "What does omni- mean?": "omnipotent omniscient omnipresent omnivorous",
+    "What does circum- mean?": "circumspect circumvent circumlocution",
+    "Which roots carry truth, faith and light?": "veracity verisimilitude aver fidelity "
+                                                 "perfidious diffident lucid elucidate translucent",
+    "What do culpable and exculpate share?": "culpable exculpate",
+    "Frugal, thrifty or parsimonious?": "frugal thrifty parsimonious",
+    "How do I describe how much someone says?": "laconic terse succinct loquacious garrulous "
+                                                "verbose prolix",
+    "What do gregarious and egregious share?": "gregarious egregious",
+    "What does eu- mean?": "euphemism eulogy euphony",
+    "When should I use a formal word?": "ameliorate aver peruse",
+}
+MIN_EXAMPLE_WORDS = 6
+# A meaning that is only a usage label or a bare negation, or that is cut off.
+LABEL_ONLY = re.compile(r"^(\([^)]*\)\s*)?(used (as|of|especially|with)\b.*|often used as .*|"
+                        r"not \w+|[A-Za-z]+)$", re.I)
+CUT_OFF = (",", ";", ":", " or", " and", " the", " a")
+# Endings of a noun or adverb made from an adjective, with the adjective's ending.
+DERIVED_ENDINGS = [("acity", "acious"), ("ocity", "ocious"), ("osity", "ous"),
+                   ("ility", "ile"), ("ility", "le"), ("ity", "e"), ("ity", ""),
+                   ("iness", "y"), ("ness", ""), ("ily", "y"), ("ly", ""), ("ly", "le")]
 
 results = {"passed": 0, "failed": 0}
 
@@ -78,6 +112,46 @@ def example_problem(name, example):
     if re.search(re.escape(name), example, re.I):
         return "names the word besides the placeholder"
     return None
+
+
+def sentence_problem(example):
+    """Why an example is not a real sentence of six words or more, or None."""
+    if len(re.findall(r"(?:---)?[A-Za-z]+(?:'[a-z]+)?|---", example)) < MIN_EXAMPLE_WORDS:
+        return f"fewer than {MIN_EXAMPLE_WORDS} words"
+    if "..." in example or "\u2026" in example or "`" in example or "(or " in example:
+        return "a splice, a synonym aside or a backquote"
+    if example.count("---") != 1:
+        return "more than one placeholder"
+    if not re.search(r"[.!?][\"']?$", example) or not re.match(r"[\"']?[A-Z]", example):
+        return "does not start and end as a sentence"
+    return None
+
+
+def derived_from(name, listed):
+    """The listed adjective `name` is a transparent -ness, -ity or -ly form of."""
+    for end, base_end in DERIVED_ENDINGS:
+        if name.endswith(end) and len(name) - len(end) >= 3:
+            base = name[: -len(end)] + base_end
+            if base != name and base in listed:
+                return base
+    return None
+
+
+def reviewed(name):
+    """(word, part of speech) of core.txt or fill.txt, in file order."""
+    out = []
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
+        for line in f:
+            m = re.match(r"([a-z]+) ([nvar]) \|", line)
+            if m:
+                out.append(m.groups())
+    return out
+
+
+def review_keeps():
+    """Words review.txt keeps although the automatic rules would drop them."""
+    with open(os.path.join(HERE, "review.txt"), encoding="utf-8") as f:
+        return {line.split()[1] for line in f if line.startswith("+ ")}
 
 
 def gives_away(name, meaning):
@@ -171,9 +245,26 @@ def main():
     check("lists 1-50: usage example with a maskable placeholder", [
         f"{r['name']}: {example_problem(r['name'], r['example'])}: {r['example']!r}"
         for r in main_rows if example_problem(r["name"], r["example"])])
-    short = sum(1 for r in main_rows if len(re.findall(r"[A-Za-z]+|---", r["example"])) < 5)
-    check("lists 1-50: most examples have five words or more",
-          [f"{short} of {len(main_rows)} shorter"] if short > len(main_rows) / 2 else [])
+    check("examples: real sentences of six words or more, one placeholder, no splices", [
+        f"{r['name']}: {sentence_problem(r['example'])}: {r['example']!r}"
+        for t in (words, special) for r in t
+        if r["example"] and sentence_problem(r["example"])])
+    check("meanings: not only a usage label or a negation, not cut off", [
+        f"{r['name']}: {r['meaning']!r}" for t in (words, special) for r in t
+        if LABEL_ONLY.match(r["meaning"]) or r["meaning"].endswith(CUT_OFF)])
+
+    core = reviewed("core.txt")
+    by_name = {r["name"]: r for r in main_rows}
+    check("core.txt: at least 1,200 words, each in lists 1-50 with meaning and example", (
+        [f"{len(core)} words"] if len(core) < 1200 else []) + [
+        w for w, _ in core if w not in by_name or not by_name[w]["meaning"]
+        or not by_name[w]["example"]])
+    keep = review_keeps()
+    pos = dict(reviewed("core.txt") + reviewed("fill.txt"))
+    listed = {w for w in by_name if pos.get(w) == "a"}
+    check("lists 1-50: no -ness, -ity or -ly form of a listed adjective", [
+        f"{w} ({derived_from(w, listed)})" for w in sorted(by_name)
+        if derived_from(w, listed) and w not in keep])
 
     n = len(main_rows)
     levels = Counter((r["bookmark"], r["doublebm"]) for r in main_rows)
@@ -186,13 +277,23 @@ def main():
     high = sum(r["highfw"] == "1" for r in main_rows) / n
     check("high-frequency words: about 8% of lists 1-50",
           [f"{high:.1%}"] if not 0.06 <= high <= 0.10 else [])
-    per_list = []
-    for g in range(1, 51):
-        rows = [r for r in main_rows if int(r["groupid"]) == g]
-        got = {(r["bookmark"], r["doublebm"]) for r in rows}
-        if len(got) < 3 or not any(r["highfw"] == "1" for r in rows):
-            per_list.append(f"list {g}")
-    check("every list 1-50 has words of every level and high-frequency words", per_list)
+    lists = {g: [r for r in main_rows if int(r["groupid"]) == g] for g in range(1, 51)}
+    per_list, mixed = [], []
+    for g, rows in lists.items():
+        got = Counter((r["bookmark"], r["doublebm"]) for r in rows)
+        for level, want in ((("0", "0"), 1 / 2), (("1", "0"), 1 / 3), (("1", "1"), 1 / 6)):
+            if abs(got[level] / len(rows) - want) > 0.05:
+                per_list.append(f"list {g}: {level} {got[level]} of {len(rows)}")
+        if not any(r["highfw"] == "1" for r in rows):
+            per_list.append(f"list {g}: no high-frequency word")
+        initials = Counter(r["name"][0] for r in rows)
+        parts = Counter(pos.get(r["name"], "?") for r in rows)
+        if len(initials) < 15 or initials.most_common(1)[0][1] > 0.15 * len(rows):
+            mixed.append(f"list {g}: {len(initials)} initials, {initials.most_common(1)[0]}")
+        if min(parts[p] for p in "nva") < 0.1 * len(rows) or max(parts.values()) > 0.6 * len(rows):
+            mixed.append(f"list {g}: {dict(parts)}")
+    check("every list 1-50 has the overall mix of levels and high-frequency words", per_list)
+    check("every list 1-50 mixes initial letters and parts of speech", mixed)
 
     block = load_blocklist()
     check("no block-listed word", [
@@ -207,6 +308,10 @@ def main():
         if r["specialwl"] in CATEGORIES and int(r["groupid"]) != CATEGORIES.index(r["specialwl"]) + 1])
     pairs = Counter((r["name"].lower(), r["specialwl"]) for r in special)
     check("special table: a word once per category", [f"{n} ({c})" for (n, c), k in pairs.items() if k > 1])
+    half = [f"{c}: {sum(1 for r in special if r['specialwl'] == c and r['example'])} of {cats[c]}"
+            for c in CATEGORIES if 2 * sum(1 for r in special if r["specialwl"] == c
+                                           and r["example"]) < cats.get(c, 0)]
+    check("special table: at least half of every category with an example", half)
     check("special table: meanings present, examples maskable where given", [
         r["name"] for r in special if not r["meaning"].strip()] + [
         f"{r['name']}: {example_problem(r['name'], r['example'])}" for r in special
@@ -227,6 +332,18 @@ def main():
         if not sep or not q.strip() or not a.strip():
             problems.append(f"line {i}: not question<newline>answer")
     check("TIPOFDAY.TXT: 25 tips or more, question<newline>answer, CR LF", problems)
+    carried = {r["name"].lower() for t in (words, special) for r in t}
+    answers = dict(line.split("<newline>", 1) for line in lines if "<newline>" in line)
+    check("vocabulary tips: present, and cite only words the tables carry", [
+        f"no tip {q!r}" for q in TIP_WORDS if q not in answers] + [
+        f"{q}: {w}" for q, ws in TIP_WORDS.items() if q in answers for w in ws.split()
+        if w not in carried or w not in answers[q].lower()])
+
+    with open(os.path.join(SHARE, "CONTENT_VERSION"), "rb") as f:
+        version = f.read()
+    check("CONTENT_VERSION: one whole number of at least 2, then a line end",
+          [] if re.fullmatch(rb"[1-9][0-9]*\n", version) and int(version) >= 2
+          else [repr(version)])
 
 
 if __name__ == "__main__":

