@@ -389,7 +389,10 @@ private slots:
         hard.bookmark = true;
         hard.readcount = 2;
         hard.lastread = QDate(2024, 1, 2);
-        FixtureDb db({hard, WordRow{QStringLiteral("abase"), QStringLiteral("to lower"), {}}}, {});
+        WordRow easy;
+        easy.name = QStringLiteral("abase");
+        easy.meaning = QStringLiteral("to lower");
+        FixtureDb db({hard, easy}, {});
         const auto rows = Recordset::open(Connection::open(ConnectionStrings::ReadOnly),
                                           QStringLiteral("select * from words"));
         const QString path = db.dir() + QStringLiteral("/out.kvtml");

@@ -199,10 +199,10 @@ private slots:
             "cmdImport", "cmdCancel"};
         for (const QString& name : importNames)
             control(&import, name);
-        for (const QString& name :
+        for (const char* name :
              {"optFormat_0", "optFormat_1", "optFormat_2", "chkMasked", "chkProgress", "txtFile",
               "cmdBrowse", "cmdExport", "cmdCancel"})
-            control(&exportWords, name);
+            control(&exportWords, QString::fromLatin1(name));
         QCOMPARE(import.objectName(), QStringLiteral("frmImport"));
         QCOMPARE(exportWords.objectName(), QStringLiteral("frmExport"));
     }
