@@ -12,6 +12,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// AddressSanitizer keeps freed memory aside for a while, so resident memory says nothing of
+// what the reader holds there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
 namespace {
 
 // The records of some bytes as "line:cell|cell" (refused ones as "line:!reason"), and the
@@ -332,7 +346,8 @@ private slots:
             ++count;
         QCOMPARE(records->error(), QString());
         QVERIFY(count > 1000000);
-        QVERIFY2(peakMiB() - before < 20, qPrintable(QString::number(peakMiB() - before)));
+        if (!kSanitized)
+            QVERIFY2(peakMiB() - before < 20, qPrintable(QString::number(peakMiB() - before)));
     }
 
     void examplesAreMaskedAsTheShippedOnes_data() {
