@@ -164,7 +164,7 @@ int showTipsAtStartup() {
     bool ok = false;
     const double number = text.trimmed().toDouble(&ok);
     if (!ok || number > 2147483647.0 || number < -2147483648.0)
-        throw DbError(13, QStringLiteral("Type mismatch"));
+        throw DbError(DbErrorCode::TypeMismatch);
     return int(std::lround(number));
 }
 

@@ -17,21 +17,10 @@
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
-DbError DbErrors::noCurrentRecord() {
-    return DbError(NoCurrentRecord,
-                   QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                  "deleted. Requested operation requires a current record."));
-}
-
 CoarseClock::time_point CoarseClock::now() noexcept {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
     return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
-}
-
-DbError DbErrors::tooComplex() {
-    return DbError(TooComplex,
-                   QStringLiteral("The search is too complex. Use fewer wildcards (% and _)."));
 }
 
 ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
@@ -71,40 +60,30 @@ DbError errorFor(int rc, const QString& message, const QString& path) {
     switch (rc & 0xff) {
     case SQLITE_CONSTRAINT:
         if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-            return DbError(DbErrors::Fail,
-                           QStringLiteral("The changes you requested to the table were not "
-                                          "successful because they would create duplicate "
-                                          "values in the index or primary key."));
-        return DbError(
-            3314, QStringLiteral("A required value is missing or not allowed (%1).").arg(message));
+            return DbError(DbErrorCode::Duplicate);
+        return DbError(DbErrorCode::RequiredValue, message);
     case SQLITE_FULL:
-        return DbError(DbErrors::DiskFull, QStringLiteral("Not enough space on disk."));
+        return DbError(DbErrorCode::DiskFull);
     case SQLITE_IOERR:
-        return DbError(DbErrors::DiskError, QStringLiteral("Disk or network error."));
+        return DbError(DbErrorCode::DiskError);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return DbError(DbErrors::FileInUse,
-                       QStringLiteral("Could not use '%1'; file already in use.").arg(path));
+        return DbError(DbErrorCode::FileInUse, path);
     case SQLITE_READONLY:
-        return DbError(DbErrors::ReadOnly,
-                       QStringLiteral("Cannot update. Database or object is read-only."));
+        return DbError(DbErrorCode::ReadOnly);
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-        return DbError(DbErrors::FileNotFound,
-                       QStringLiteral("Could not open file '%1'.").arg(path));
+        return DbError(DbErrorCode::CannotOpen, path);
     case SQLITE_NOTADB:
-        return DbError(
-            DbErrors::BadPassword,
-            QStringLiteral("Not a valid password, or '%1' is not a word database.").arg(path));
+        return DbError(DbErrorCode::BadPassword, path);
     case SQLITE_CORRUPT:
-        return DbError(DbErrors::BadFormat,
-                       QStringLiteral("Unrecognized database format '%1'.").arg(path));
+        return DbError(DbErrorCode::BadFormat, path);
     case SQLITE_INTERRUPT:
-        return DbErrors::tooComplex();
+        return DbError(DbErrorCode::TooComplex);
     case SQLITE_ERROR:
-        return DbError(DbErrors::SyntaxError, message);
+        return DbError(DbErrorCode::SyntaxError, message);
     default:
-        return DbError(-2147217887, QStringLiteral("Errors occurred: %1").arg(message));
+        return DbError(DbErrorCode::Other, message);
     }
 }
 
@@ -157,8 +136,7 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         return existing;
 
     if (settings.dataSource.isEmpty() || !info.exists() || !info.isFile())
-        throw DbError(DbErrors::FileNotFound,
-                      QStringLiteral("Could not find file '%1'.").arg(path));
+        throw DbError(DbErrorCode::FileNotFound, path);
 
     sqlite3* db = nullptr;
     const int flags =
@@ -237,7 +215,7 @@ Statement Connection::prepare(const QString& sql) const {
         raise(rc);
     Statement statement(this, stmt);
     if (tail && QByteArray(tail).trimmed().size() > 0)
-        throw DbError(DbErrors::SyntaxError,
+        throw DbError(DbErrorCode::SyntaxError,
                       QStringLiteral("Characters found after end of SQL statement."));
     return statement;
 }

@@ -50,7 +50,7 @@ struct CoarseClock {
 class Connection {
 public:
     // The most work any one statement may take, over all its steps. Past it the statement
-    // stops with DbErrors::TooComplex: a pattern a learner typed must not freeze the program,
+    // stops with DbErrorCode::TooComplex: a pattern a learner typed must not freeze the program,
     // and hold the file locked for everyone, for minutes.
     static constexpr std::chrono::milliseconds StatementTimeLimit{1000};
 

@@ -21,7 +21,7 @@ std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Connection> connectio
         // Belt and braces: whatever the translator let through must be one read-only query.
         Statement check = connection->prepare(src.sql);
         if (!check.readOnly())
-            throw DbError(DbErrors::SyntaxError,
+            throw DbError(DbErrorCode::SyntaxError,
                           QStringLiteral("Only a query can be a source of words."));
     }
     std::shared_ptr<Recordset> rs(new Recordset(std::move(connection), sourceText, src.table));
@@ -68,38 +68,38 @@ void Recordset::setPosition(int pos) {
 
 void Recordset::moveFirst() {
     if (visible_.empty())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     setPosition(1);
 }
 
 void Recordset::moveLast() {
     if (visible_.empty())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     setPosition(recordCount());
 }
 
 void Recordset::moveNext() {
     if (eof())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     setPosition(pos_ + 1);
 }
 
 void Recordset::movePrevious() {
     if (bof())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     setPosition(pos_ - 1);
 }
 
 void Recordset::move(int rows) {
     if (visible_.empty() || (rows >= 0 && eof()) || (rows <= 0 && bof()))
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     const qint64 target = qint64(pos_) + rows;
     setPosition(int(std::clamp<qint64>(target, 0, qint64(recordCount()) + 1)));
 }
 
 void Recordset::moveTo(int position) {
     if (position < 1 || position > recordCount())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     setPosition(position);
 }
 
@@ -110,7 +110,7 @@ qint64 Recordset::currentId() const {
 
 qint64 Recordset::idAt(int position) const {
     if (position < 1 || position > recordCount())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     return visible_[size_t(position - 1)];
 }
 
@@ -131,7 +131,7 @@ int Recordset::firstMatch(const QString& criterion) const {
 
 void Recordset::requireCurrent() const {
     if (!hasCurrent())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
 }
 
 void Recordset::find(const QString& criterion) {
@@ -177,8 +177,7 @@ void Recordset::setFilter(const QString& filter) {
 int Recordset::columnIndex(const QString& column) const {
     const qsizetype i = columns_.indexOf(column.toLower());
     if (i < 0)
-        throw DbError(3265, QStringLiteral("Item cannot be found in the collection "
-                                           "corresponding to the requested name or ordinal."));
+        throw DbError(DbErrorCode::ItemNotFound);
     return int(i);
 }
 
@@ -191,7 +190,7 @@ const Recordset::Row& Recordset::fetch(qint64 id) const {
     Statement stmt = conn_->prepare(QStringLiteral("SELECT * FROM %1 WHERE id = ?").arg(table_));
     stmt.bind(1, id);
     if (!stmt.step())
-        throw DbErrors::noCurrentRecord(); // the row is gone
+        throw DbError(DbErrorCode::NoCurrentRecord); // the row is gone
     Row row;
     row.version = conn_->writeVersion();
     for (int i = 0; i < stmt.columnCount(); ++i)
@@ -235,7 +234,7 @@ void Recordset::forEachRow(const QStringList& columns,
 
 QVariant Recordset::valueAt(int position, const QString& column) const {
     if (position < 1 || position > recordCount())
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     const int index = columnIndex(column);
     return fetch(visible_[size_t(position - 1)]).values.at(index);
 }
@@ -243,7 +242,7 @@ QVariant Recordset::valueAt(int position, const QString& column) const {
 void Recordset::setValue(const QString& column, const QVariant& value) {
     const int index = columnIndex(column);
     if (columns_.at(index) == QLatin1String("id"))
-        throw DbError(DbErrors::ReadOnly, QStringLiteral("The row key cannot be changed."));
+        throw DbError(DbErrorCode::ReadOnly);
     const qint64 id = currentId();
     Statement update = conn_->prepare(
         QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?").arg(table_, columns_.at(index)));

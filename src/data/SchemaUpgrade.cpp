@@ -34,7 +34,9 @@ void exec(sqlite3* db, const QByteArray& sql) {
     const QString why =
         message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
     sqlite3_free(message);
-    throw DbError((rc & 0xff) == SQLITE_FULL ? DbErrors::DiskFull : DbErrors::DiskError, why);
+    if ((rc & 0xff) == SQLITE_FULL)
+        throw DbError(DbErrorCode::DiskFull);
+    throw DbError(DbErrorCode::Other, why);
 }
 
 // A copy of the file as it is on disk, private to the learner, never over an older copy:
@@ -44,7 +46,7 @@ void keepBackup(const QString& path, int version) {
     if (QFileInfo::exists(target))
         return;
     const auto failed = [&](const QString& why) {
-        return DbError(DbErrors::DiskError,
+        return DbError(DbErrorCode::Other,
                        QStringLiteral("its copy %1 could not be written: %2").arg(target, why));
     };
     QFile source(path);

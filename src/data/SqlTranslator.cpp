@@ -22,7 +22,7 @@ struct Token {
 constexpr int kMaxDepth = 64;
 
 [[noreturn]] void fail(const QString& why) {
-    throw DbError(DbErrors::SyntaxError, QStringLiteral("Syntax error: %1.").arg(why));
+    throw DbError(DbErrorCode::SyntaxError, QStringLiteral("Syntax error: %1.").arg(why));
 }
 
 QString quoteString(const QString& s) {

@@ -62,7 +62,7 @@ namespace {
 
 void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE)
-        throw DbError(DbErrors::DiskError, QString::fromUtf8(sqlite3_errmsg(db)));
+        throw DbError(DbErrorCode::Other, QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 void insertAll(sqlite3* db, const char* table, const std::vector<WordRow>& rows) {
@@ -96,7 +96,7 @@ void insertAll(sqlite3* db, const char* table, const std::vector<WordRow>& rows)
         if (rc != SQLITE_DONE) {
             const QString why = QString::fromUtf8(sqlite3_errmsg(db));
             sqlite3_finalize(stmt);
-            throw DbError(DbErrors::Fail, QStringLiteral("%1: %2").arg(row.name, why));
+            throw DbError(DbErrorCode::Other, QStringLiteral("%1: %2").arg(row.name, why));
         }
         sqlite3_reset(stmt);
     }
@@ -116,7 +116,7 @@ void create(const QString& path, const std::vector<WordRow>& words,
                         nullptr) != SQLITE_OK) {
         const QString why = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
-        throw DbError(DbErrors::FileNotFound, why);
+        throw DbError(DbErrorCode::CannotOpen, why);
     }
     try {
         const QByteArray password =
@@ -138,7 +138,7 @@ void create(const QString& path, const std::vector<WordRow>& words,
     sqlite3_close(db);
     QFile::remove(path);
     if (!QFile::rename(temp, path))
-        throw DbError(DbErrors::DiskError, QStringLiteral("Could not write %1").arg(path));
+        throw DbError(DbErrorCode::Other, QStringLiteral("Could not write %1").arg(path));
 }
 
 } // namespace WordDatabaseBuilder

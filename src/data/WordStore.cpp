@@ -21,7 +21,7 @@ const QString& WordStore::checkedTable(const QString& table) {
         return kWords;
     if (table.compare(kSpecialWords, Qt::CaseInsensitive) == 0)
         return kSpecialWords;
-    throw DbError(DbErrors::BadArgument, QStringLiteral("Unknown word table '%1'.").arg(table));
+    throw DbError(DbErrorCode::BadArgument, QStringLiteral("Unknown word table '%1'.").arg(table));
 }
 
 Word WordStore::wordNamed(const QString& name) const {

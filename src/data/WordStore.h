@@ -39,7 +39,7 @@ public:
         DifficultyMarks marks;
         int list = 51;
     };
-    // Appends to "words"; a name already there (in any case) throws DbErrors::Fail.
+    // Appends to "words"; a name already there (in any case) throws DbErrorCode::Duplicate.
     qint64 addWord(const NewWord& word);
 
     // Every name in "words", for telling an import's new words from those already there.

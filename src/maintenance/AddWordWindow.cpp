@@ -165,7 +165,7 @@ bool AddWordWindow::storeWord(const QString& name) {
         session_.addWord(NewWord::row(name, meaningBox_->text(), usageBox_->text(), difficulty(),
                                       Random::global().uniform()));
     } catch (const DbError& e) {
-        if (e.number() == DbErrors::Fail) {
+        if (e.code() == DbErrorCode::Duplicate) {
             MessageBox::show(this, {NewWord::AlreadyExists, QString(), QMessageBox::Warning});
             wordBox_->setFocus();
         } else {

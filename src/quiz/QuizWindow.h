@@ -1,21 +1,82 @@
 #pragma once
 
 #include "data/Word.h"
-#include "views/ProgressReport.h"
+#include "quiz/QuizEngine.h"
 
-#include <array>
-#include <optional>
+#include <QColor>
 #include <QWidget>
 
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QuizOptionsPanel;
 class Speech;
 class StudySession;
 
-// STUB: The quiz: one word and four meanings at a time over the refined selection.
+// The quiz: one word and four meanings at a time over the session's refined selection, each
+// word once per pass, graded when the window closes. It holds the session while open and
+// moves it quietly to the words it draws.
 class QuizWindow : public QWidget {
     Q_OBJECT
 public:
+    inline static const QColor WrongColour = QColor(0xff, 0, 0);
+    inline static const QColor RightColour = QColor(0, 0x80, 0);
+
+    // Opens centred over the given window; the quiz is a window of its own.
     QuizWindow(StudySession& session, Speech& speech, QWidget* centreOver);
+
+    // A new quiz: the score from nothing and the first question of a pass.
     void start();
+
 signals:
+    // The quiz has closed, after its grade; the session is the caller's again.
     void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildCard();
+    QWidget* buildHintArea();
+    QGroupBox* buildCustomiseBox();
+    void addShortcuts();
+
+    void startPass();
+    void nextQuestion();
+    void showWord(const Word& word);
+    void optionClicked();
+    void verifyClicked();
+    void nextClicked();
+    void customise(bool refine);
+    void showVerdict(const QString& text, const QColor& colour);
+
+    StudySession& session_;
+    Speech& speech_;
+    QuizEngine::Pass pass_;
+    Word word_; // the word asked, as it was when drawn
+    int correctIndex_ = 0;
+    int chosenIndex_ = 0;
+    int correctCount_ = 0;
+    int answeredCount_ = 0;
+    bool answerPending_ = true;
+    bool closing_ = false;
+
+    QLabel* passSize_ = nullptr;
+    QLabel* wordLabel_ = nullptr;
+    QPushButton* speakButton_ = nullptr;
+    QLabel* readCount_ = nullptr;
+    QLabel* lastRead_ = nullptr;
+    QLabel* wordList_ = nullptr;
+    QLabel* difficulty_ = nullptr;
+    QuizOptionsPanel* options_ = nullptr;
+    QLabel* usage_ = nullptr;
+    QLabel* usageCover_ = nullptr;
+    QPushButton* verifyButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* score_ = nullptr;
+    QPushButton* wordSelectionButton_ = nullptr;
+    QPushButton* refineSelectionButton_ = nullptr;
 };

@@ -252,7 +252,7 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
                                            const QDate& today, const QDateTime& now,
                                            const Fsrs::Parameters& params) {
     if (!today.isValid() || !now.isValid())
-        throw DbError(DbErrors::BadArgument,
+        throw DbError(DbErrorCode::BadArgument,
                       QStringLiteral("A grade needs the day and the time it is given."));
     Connection& c = *connection_;
     const QString name = tableName(table);
@@ -272,7 +272,7 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     marks.bind(2, wordId);
     marks.step();
     if (sqlite3_changes(c.handle()) == 0)
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
 
     Statement log = c.prepare(QStringLiteral(
         "INSERT INTO review_log (wordtable, wordid, reviewedat, reviewday, grade, elapsed,"

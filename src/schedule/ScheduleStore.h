@@ -73,7 +73,7 @@ public:
     };
     // Schedules the word, writes its log row and marks it studied (read count + 1, stopping
     // at 2147483647; last read today; session mark), all in one transaction, nested in the
-    // caller's when one is open. A word that is not there: DbErrors::NoCurrentRecord.
+    // caller's when one is open. A word that is not there: DbErrorCode::NoCurrentRecord.
     Graded grade(WordTable table, qint64 wordId, Fsrs::Rating rating, const QDate& today,
                  const QDateTime& now, const Fsrs::Parameters& params = {});
 

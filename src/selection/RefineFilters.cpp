@@ -77,7 +77,7 @@ QString noExpressionText(int index) {
 QString refusalText(const DbError& error) {
     // A text that does not make a statement is the learner's to change; any other refusal
     // (a search that takes too long, a file in use) says itself.
-    return error.number() == DbErrors::SyntaxError ? CannotSearch : error.description();
+    return error.code() == DbErrorCode::SyntaxError ? CannotSearch : error.description();
 }
 
 QString currentSelectionText(int count) {

@@ -184,7 +184,8 @@ void MainWindow::addShortcuts() {
 void MainWindow::load() {
     session_.timer().resume();
     try {
-        session_.start();
+        if (const QString notice = session_.start(); !notice.isEmpty())
+            MessageBox::info(this, notice);
     } catch (const DbError& e) {
         MessageBox::plain(this, tr("Error Occured. Error Number: ") + QString::number(e.number()) +
                                     QStringLiteral(": ") + e.description());
@@ -233,8 +234,9 @@ void MainWindow::wordStepped(const Word& word) {
 }
 
 void MainWindow::find(const QString& prefix) {
-    if (!session_.find(prefix))
-        MessageBox::info(this, Navigation::wordNotFoundMessage());
+    QString refusal;
+    if (!session_.find(prefix, &refusal))
+        MessageBox::info(this, refusal.isEmpty() ? Navigation::wordNotFoundMessage() : refusal);
 }
 
 void MainWindow::pronounce() {

@@ -22,13 +22,17 @@ StudySession::StudySession(const QString& connectionString, QObject* parent)
 
 StudySession::~StudySession() = default;
 
-void StudySession::start() {
-    store_ = std::make_unique<WordStore>(source_->connection());
-    store_->clearSessionMarks();
+QString StudySession::start() {
+    const std::shared_ptr<Connection> connection = source_->connection();
+    store_ = std::make_unique<WordStore>(connection);
+    // A file opened for reading only keeps last session's marks: nothing can be written.
+    if (!connection->readOnly())
+        store_->clearSessionMarks();
     source_->setRecordSource(AllWords);
     source_->refresh();
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
+    return connection->notice();
 }
 
 Recordset* StudySession::refinedRows() const {
@@ -147,13 +151,21 @@ void StudySession::stepTo(int position) {
     endStep();
 }
 
-bool StudySession::find(const QString& prefix) {
+bool StudySession::find(const QString& prefix, QString* refusal) {
     Recordset* rs = refinedRows();
     if (!rs || isHeld())
         return false;
     const int before = rs->absolutePosition();
     int found = 0;
-    tryStep([&] { found = rs->firstMatch(StudyCard::prefixCriterion(prefix)); });
+    try {
+        found = rs->firstMatch(
+            StudyCard::prefixCriterion(prefix.normalized(QString::NormalizationForm_C)));
+    } catch (const DbError& e) {
+        // Text the database cannot search for (a NUL) has found nothing; a search it had to
+        // stop says why.
+        if (refusal && e.code() == DbErrorCode::TooComplex)
+            *refusal = e.description();
+    }
     if (found >= 1) {
         rs->moveTo(found);
         return true;
@@ -207,7 +219,7 @@ bool StudySession::setDifficulty(DifficultyMarks marks) {
 bool StudySession::updateMeaningAndUsage(const Word& word, const QString& meaning,
                                          const QString& usage) {
     if (!word.isValid() || !store_)
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     store_->updateMeaningAndUsage(word.table, word.id, meaning, usage);
     if (current_.id == word.id && current_.table == word.table)
         refreshCurrent();
@@ -239,7 +251,7 @@ void StudySession::applyRefinement(const QString& expression) {
 void StudySession::filterRows(const QString& expression) {
     Recordset* rs = refinedRows();
     if (!rs)
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     rs->setFilter(expression);
 }
 
@@ -268,7 +280,7 @@ void StudySession::beginAddingWords() {
 
 qint64 StudySession::addWord(const WordStore::NewWord& word) {
     if (!store_)
-        throw DbErrors::noCurrentRecord();
+        throw DbError(DbErrorCode::NoCurrentRecord);
     source_->setRecordSource(AllWords);
     source_->refresh();
     const qint64 id = store_->addWord(word);

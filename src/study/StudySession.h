@@ -43,7 +43,9 @@ public:
     ~StudySession() override;
 
     // Opens the file, clears last session's marks and selects every word. Throws DbError.
-    void start();
+    // Returns what the learner must be told about the file (opened for reading only), if
+    // anything.
+    QString start();
 
     const Word& currentWord() const { return current_; }
     Counts counts() const;
@@ -70,9 +72,10 @@ public:
     // as a learner's random step.
     void moveTo(int position);
     void stepTo(int position);
-    // Moves to the first refined word whose name starts with the text; false (and back to
-    // the former word) when there is none.
-    bool find(const QString& prefix);
+    // Moves to the first refined word whose name starts with the text (in either Unicode
+    // form); false, and back to the former word, when there is none. A search the database
+    // stopped (too complex) sets refusal to its reason.
+    bool find(const QString& prefix, QString* refusal = nullptr);
     // Makes the word at a position current (the list view's grid).
     void goTo(int position);
 

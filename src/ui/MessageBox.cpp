@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "ui/DeferredClose.h"
+
 #include <QLabel>
 #include <QPointer>
 
@@ -9,32 +11,6 @@ Handler& handler() {
     static Handler h;
     return h;
 }
-
-// A window closed from outside while its own message is up (the main window closing, the
-// session ending) must not be deleted under the handler that is still waiting for the
-// answer: its deletion waits until the message is answered.
-class DeferredClose {
-public:
-    explicit DeferredClose(QWidget* parent) : window_(parent ? parent->window() : nullptr) {
-        if (window_ && window_->testAttribute(Qt::WA_DeleteOnClose)) {
-            window_->setAttribute(Qt::WA_DeleteOnClose, false);
-            deferred_ = true;
-        }
-    }
-    ~DeferredClose() {
-        if (!window_ || !deferred_)
-            return;
-        window_->setAttribute(Qt::WA_DeleteOnClose, true);
-        if (!window_->isVisible())
-            window_->deleteLater();
-    }
-    DeferredClose(const DeferredClose&) = delete;
-    DeferredClose& operator=(const DeferredClose&) = delete;
-
-private:
-    QPointer<QWidget> window_;
-    bool deferred_ = false;
-};
 
 } // namespace
 

@@ -100,4 +100,17 @@ QString advice(Group group) {
     return lines.join(QStringLiteral("\r\n"));
 }
 
+QString adviceTitle(Group group) {
+    switch (group) {
+    case Easy:
+        return QStringLiteral("How to select Easy Words");
+    case Difficult:
+        return QStringLiteral("How to select Difficult Words");
+    case VeryDifficult:
+        return QStringLiteral("How to select Very Difficult Words");
+    default:
+        return {};
+    }
+}
+
 } // namespace ProgressReport

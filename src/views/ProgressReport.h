@@ -42,5 +42,7 @@ QString percentageText(Group group, std::optional<int> percent);
 
 QString recommendation();
 QString advice(Group group); // Easy, Difficult or Very Difficult
+// The advice window's title: which words it tells how to select.
+QString adviceTitle(Group group);
 
 } // namespace ProgressReport

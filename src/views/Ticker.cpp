@@ -21,10 +21,9 @@ bool listenFlag(const QString& speedText, bool listenTicked) {
     return speed(speedText).listenShown && listenTicked;
 }
 
-WordBox afterStep(const QString& word, const QString& difficultMark,
-                  const QString& veryDifficultMark) {
-    const bool red = difficultMark == QLatin1String("#");
-    return {word + QLatin1Char(' ') + veryDifficultMark, red ? QColor(255, 0, 0) : QColor(0, 0, 0)};
+WordBox afterStep(const QString& name, DifficultyMarks marks) {
+    const QString mark = marks.veryDifficult ? QStringLiteral("#") : QString();
+    return {name + QLatin1Char(' ') + mark, marks.difficult ? QColor(255, 0, 0) : QColor(0, 0, 0)};
 }
 
 } // namespace Ticker

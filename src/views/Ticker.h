@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Word.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -25,13 +27,12 @@ Speed speed(const QString& text);
 // listening, and only while the box is ticked.
 bool listenFlag(const QString& speedText, bool listenTicked);
 
-// The word box after a step: the word, one blank and the Very Difficult indicator's text,
-// in red when the Difficult indicator shows "#".
+// The word box after a ticker step: the word, one blank and "#" when it is marked Very
+// Difficult, in red when it is marked Difficult.
 struct WordBox {
     QString text;
     QColor color;
 };
-WordBox afterStep(const QString& word, const QString& difficultMark,
-                  const QString& veryDifficultMark);
+WordBox afterStep(const QString& name, DifficultyMarks marks);
 
 } // namespace Ticker

@@ -11,11 +11,24 @@ namespace {
 const char* const kColumnNames[] = {"GroupId", "Bookmark", "Name", "Meaning", "Example"};
 const char* const kHeadings[] = {"Lst", "BM", "Word", "Meaning", "Usage"};
 
-// A grid cell is one line; long meanings continue in the tool tip.
+// A grid cell is one line; the whole text is in the tool tip and in a row opened up.
 QString oneLine(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
+}
+
+QString withLineBreaks(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// As rich text a tool tip wraps at a readable width instead of running across the screen;
+// escaped, a learner's text shows as typed, markup and all.
+QString toolTip(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
+        .arg(withLineBreaks(text).toHtmlEscaped());
 }
 } // namespace
 
@@ -41,13 +54,14 @@ int WordGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant WordGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_ ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::TextAlignmentRole))
+    if (!index.isValid() || index.row() >= rows_)
         return {};
     const int column = index.column();
     if (role == Qt::TextAlignmentRole)
         return column <= BM ? QVariant(Qt::AlignCenter)
                             : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != FullTextRole)
+        return {};
     if (role == Qt::ToolTipRole && column < Meaning)
         return {};
     Recordset* rs = recordset();
@@ -59,7 +73,9 @@ QVariant WordGridModel::data(const QModelIndex& index, int role) const {
     if (column == BM)
         return StudyCard::flagMark(value);
     if (role == Qt::ToolTipRole)
-        return value.toString();
+        return toolTip(value.toString());
+    if (role == FullTextRole)
+        return withLineBreaks(value.toString());
     return column == Lst ? value.toString() : oneLine(value.toString());
 }
 
@@ -78,13 +94,6 @@ int WordGridModel::currentRow() const {
         return -1;
     const int pos = rs->absolutePosition();
     return pos >= 1 && pos <= rows_ ? pos - 1 : -1;
-}
-
-void WordGridModel::moveTo(int row) {
-    Recordset* rs = recordset();
-    if (!rs || row < 0 || row >= rows_ || currentRow() == row)
-        return;
-    tryStep([&] { rs->moveTo(row + 1); });
 }
 
 void WordGridModel::rowsReset() {

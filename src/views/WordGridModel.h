@@ -9,10 +9,13 @@ class Recordset;
 // The list view's table over the main data source: one row per word of the refined
 // selection, in its order. It holds no rows of its own; a row's values are read from the
 // result set when the view asks for them, so only the rows on screen are ever fetched.
+// A cell shows its text on one line; the tool tip of a meaning or a usage and FullTextRole
+// give the whole text with its line breaks.
 class WordGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Lst, BM, Word, Meaning, Usage, ColumnCount };
+    enum Role { FullTextRole = Qt::UserRole };
 
     explicit WordGridModel(DataSource* source, QObject* parent = nullptr);
 
@@ -23,8 +26,6 @@ public:
 
     // The model row of the current word, or -1 when there is none (BOF, EOF, no rows).
     int currentRow() const;
-    // Makes the word shown in a model row the current one.
-    void moveTo(int row);
 
 signals:
     // The current word changed in the data source, whoever moved it.

@@ -58,7 +58,7 @@ private slots:
             rs->setValue("readcount", 9);
             QFAIL("a write went through a read-only connection");
         } catch (const DbError& e) {
-            QCOMPARE(e.number(), DbErrors::ReadOnly);
+            QCOMPARE(e.number(), qint64(3027));
         }
         QCOMPARE(db.dump(), before);
     }
@@ -75,7 +75,7 @@ private slots:
             endless.step();
             QFAIL("an endless statement ended");
         } catch (const DbError& e) {
-            QCOMPARE(e.number(), DbErrors::TooComplex);
+            QCOMPARE(e.number(), qint64(3360));
             QCOMPARE(e.description(),
                      QStringLiteral("The search is too complex. Use fewer wildcards (% and _)."));
         }
@@ -93,7 +93,7 @@ private slots:
             Connection::open(ConnectionStrings::Shared);
             QFAIL("opened a missing file");
         } catch (const DbError& e) {
-            QCOMPARE(e.number(), DbErrors::FileNotFound);
+            QCOMPARE(e.number(), qint64(3024));
             QVERIFY(e.description().contains(QStringLiteral("dbnk.db")));
         }
         QVERIFY(!QFile::exists(empty.path() + QStringLiteral("/dbnk.db"))); // never created
@@ -104,18 +104,18 @@ private slots:
         FixtureDb db;
         QString wrong = ConnectionStrings::Shared;
         wrong.replace(QStringLiteral("mirtholeandraxep"), QStringLiteral("aaaaaaaaaaaaaaaa"));
-        QCOMPARE(openError(wrong), DbErrors::BadPassword);
+        QCOMPARE(openError(wrong), qint64(3031));
     }
 
     void aDamagedFileIsRefused_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<qint64>("error");
-        QTest::newRow("empty") << QByteArray() << DbErrors::BadFormat;
-        QTest::newRow("cut short") << QByteArray(1500, 'x') << DbErrors::BadFormat;
+        QTest::newRow("empty") << QByteArray() << qint64(3343);
+        QTest::newRow("cut short") << QByteArray(1500, 'x') << qint64(3343);
         QByteArray noise(4096, Qt::Uninitialized);
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 7919 + 13) % 251);
-        QTest::newRow("random bytes") << noise << DbErrors::BadPassword;
+        QTest::newRow("random bytes") << noise << qint64(3031);
     }
     void aDamagedFileIsRefused() {
         QFETCH(QByteArray, content);
@@ -145,7 +145,7 @@ private slots:
             }
             return 0;
         }();
-        QVERIFY(error == DbErrors::BadFormat || error == DbErrors::BadPassword);
+        QVERIFY(error == qint64(3343) || error == qint64(3031));
     }
 
     void csvFieldsSurviveTheRoundTrip_data() {

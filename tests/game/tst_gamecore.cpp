@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Recordset.h"
 #include "game/GameScoring.h"
+#include "game/GameState.h"
 #include "game/PuzzleWordPool.h"
 #include "game/WordPuzzle.h"
 #include "support/Fixture.h"
@@ -241,16 +242,58 @@ private slots:
         QCOMPARE(GameScoring::nextLevel(level, helps), next);
     }
 
-    void hintCosts() {
-        qint64 score = 0, cost = GameScoring::FirstHintCost;
-        QList<qint64> paid;
-        for (int i = 0; i < 3; ++i) {
-            const qint64 before = score;
-            GameScoring::chargeHint(score, cost);
-            paid << before - score;
+    void aGameInPlay_data() {
+        QTest::addColumn<QStringList>("moves"); // from a new game, at level 1
+        QTest::addColumn<qint64>("score");
+        QTest::addColumn<qint64>("cost");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("puzzle");
+        QTest::newRow("solved alone: the level goes up")
+            << QStringList{"solve"} << qint64(150) << qint64(10) << 2 << 2;
+        QTest::newRow("each hint costs 10 more, two keep the level")
+            << QStringList{"hint", "hint", "solve"} << qint64(120) << qint64(30) << 1 << 2;
+        QTest::newRow("show correct is help too, a fifth dearer")
+            << QStringList{"show", "show", "show", "solve"} << qint64(114) << qint64(17) << 0 << 2;
+        QTest::newRow("wrong letters cost 3 but are no help")
+            << QStringList{"wrong", "wrong", "solve"} << qint64(144) << qint64(10) << 2 << 2;
+        QTest::newRow("a new puzzle starts at the first price, without help")
+            << QStringList{"hint", "hint", "hint", "solve", "next", "solve"} << qint64(190)
+            << qint64(10) << 1 << 3;
+        QTest::newRow("below zero") << QStringList{"wrong"} << qint64(-3) << qint64(10) << 1 << 1;
+    }
+    void aGameInPlay() {
+        QFETCH(QStringList, moves);
+        QFETCH(qint64, score);
+        QFETCH(qint64, cost);
+        QFETCH(int, level);
+        QFETCH(int, puzzle);
+        GameState game;
+        game.startPuzzle();
+        for (const QString& move : moves) {
+            if (move == QLatin1String("hint"))
+                game.buyHint();
+            else if (move == QLatin1String("show"))
+                game.buyShowCorrect();
+            else if (move == QLatin1String("wrong"))
+                game.wrongLetter();
+            else if (move == QLatin1String("solve"))
+                game.solve();
+            else
+                game.startPuzzle();
         }
-        QCOMPARE(paid, (QList<qint64>{10, 20, 30}));
-        QCOMPARE(cost, 40);
+        QCOMPARE(game.score, score);
+        QCOMPARE(game.hintCost, cost);
+        QCOMPARE(game.level, level);
+        QCOMPARE(game.puzzleNumber, puzzle);
+    }
+
+    void aGameIsOverAfterSevenPuzzles() {
+        GameState game;
+        for (int solved = 0; solved < GameScoring::Puzzles; ++solved) {
+            QVERIFY(!game.over());
+            game.solve();
+        }
+        QVERIFY(game.over());
     }
 
     void showCorrectCosts() {
@@ -262,13 +305,6 @@ private slots:
         }
         QCOMPARE(costs, (QList<qint64>{10, 12, 14, 17, 20, 24, 29}));
         QCOMPARE(score, -(10 + 12 + 14 + 17 + 20 + 24));
-    }
-
-    void wrongLetterAtZero() {
-        qint64 score = 0;
-        GameScoring::chargeWrongLetter(score);
-        QCOMPARE(score, -3);
-        QCOMPARE(GameScoring::withSignPosition(score), QStringLiteral("-3"));
     }
 
     void costsSaturateInsteadOfOverflowing() {

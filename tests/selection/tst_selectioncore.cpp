@@ -247,10 +247,10 @@ private slots:
     void whyARefinementTookNothing() {
         QCOMPARE(RefineFilters::noExpressionText(6), RefineFilters::NotANumber);
         QCOMPARE(RefineFilters::noExpressionText(7), RefineFilters::NotANumber);
-        QCOMPARE(RefineFilters::refusalText(DbError(DbErrors::SyntaxError, "near \"(\"")),
+        QCOMPARE(RefineFilters::refusalText(DbError(DbErrorCode::SyntaxError, "near \"(\"")),
                  RefineFilters::CannotSearch);
-        QCOMPARE(RefineFilters::refusalText(DbError(DbErrors::FileInUse, "file already in use.")),
-                 QStringLiteral("file already in use."));
+        QCOMPARE(RefineFilters::refusalText(DbError(DbErrorCode::FileInUse, "dbnk.db")),
+                 QStringLiteral("Could not use 'dbnk.db'; file already in use."));
     }
 
     void anApostropheFindsWhatItSays() {

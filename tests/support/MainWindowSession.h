@@ -20,10 +20,27 @@
 #include <QTimer>
 #include <QtTest>
 
+// Whether a control lies in the window itself rather than in a window opened over it (a
+// popup menu is part of the window it pops up from).
+inline bool liesIn(const QObject* control, const QObject* window) {
+    for (const QObject* p = control->parent(); p && p != window; p = p->parent()) {
+        if (!p->isWidgetType())
+            continue;
+        const auto* w = static_cast<const QWidget*>(p);
+        if (w->isWindow() && w->windowType() != Qt::Popup)
+            return false;
+    }
+    return true;
+}
+
 // Finds the one control of a window with the given objectName, the way a learner's tools
-// do; fails the test when there is none or more than one.
+// do; fails the test when there is none or more than one. A window opened over it (the
+// ticker over the main window, the navigate window over the list) is found, its controls
+// are its own.
 template <class T = QWidget> T* control(const QObject* window, const QString& name) {
-    const QList<T*> found = window->findChildren<T*>(name);
+    QList<T*> found = window->findChildren<T*>(name);
+    if (window->isWidgetType())
+        found.removeIf([window](const T* c) { return !liesIn(c, window); });
     if (found.size() != 1)
         qFatal("%s: %lld controls named '%s'", qPrintable(window->objectName()),
                static_cast<long long>(found.size()), qPrintable(name));

@@ -97,39 +97,26 @@ private slots:
         QVERIFY(!Ticker::listenFlag(text, false));
     }
 
-    void speedListOrder() {
-        QCOMPARE(Ticker::speedNames(),
-                 (QStringList{"Very Slow", "Slow", "Medium", "Fast", "Very Fast"}));
-        QCOMPARE(Ticker::StartSpeed, QStringLiteral("Slow"));
-    }
-
     void tickerWordBox_data() {
-        QTest::addColumn<QString>("difficult");
-        QTest::addColumn<QString>("veryDifficult");
+        QTest::addColumn<bool>("difficult");
+        QTest::addColumn<bool>("veryDifficult");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("color");
-        QTest::newRow("Easy") << ""
-                              << ""
-                              << "abase " << QColor(0, 0, 0);
-        QTest::newRow("Difficult") << "#"
-                                   << ""
-                                   << "abase " << QColor(255, 0, 0);
-        QTest::newRow("Very Difficult") << "#"
-                                        << "#"
-                                        << "abase #" << QColor(255, 0, 0);
-        QTest::newRow("Very Difficult mark alone") << ""
-                                                   << "#"
-                                                   << "abase #" << QColor(0, 0, 0);
+        QTest::newRow("Easy") << false << false << "abase " << QColor(0, 0, 0);
+        QTest::newRow("Difficult") << true << false << "abase " << QColor(255, 0, 0);
+        QTest::newRow("Very Difficult") << true << true << "abase #" << QColor(255, 0, 0);
+        QTest::newRow("Very Difficult mark alone") << false << true << "abase #" << QColor(0, 0, 0);
     }
     void tickerWordBox() {
-        QFETCH(QString, difficult);
-        QFETCH(QString, veryDifficult);
+        QFETCH(bool, difficult);
+        QFETCH(bool, veryDifficult);
         QFETCH(QString, text);
         QFETCH(QColor, color);
-        const Ticker::WordBox box =
-            Ticker::afterStep(QStringLiteral("abase"), difficult, veryDifficult);
+        const Ticker::WordBox box = Ticker::afterStep(QStringLiteral("abase"), {difficult, veryDifficult});
         QCOMPARE(box.text, text);
         QCOMPARE(box.color, color);
+        // Past either end there is no word: the blank of the suffix alone.
+        QCOMPARE(Ticker::afterStep(QString(), {}).text, QStringLiteral(" "));
     }
 
     // ---- the list view ----
@@ -163,12 +150,6 @@ private slots:
         QFETCH(int, veryDifficult);
         QFETCH(QString, level);
         QCOMPARE(ListView::difficultyLevel({difficult != 0, veryDifficult != 0}), level);
-    }
-
-    void listOpeningMessage() {
-        QCOMPARE(ListView::openingMessage(),
-                 QStringLiteral(
-                     "You can use your Keyboard OR\r\nEASY NAVIGATE to go through the words"));
     }
 
     // ---- the progress report ----

@@ -1,20 +1,18 @@
 // Printing the refined selection: both questions, the preview path, the direct path through
 // the print dialog and its failure message, and the pages read back from the PDF.
-#include "data/DataSource.h"
 #include "data/Recordset.h"
 #include "support/MainWindowSession.h"
 #include "ui/PrintDialogs.h"
-#include "views/frmList.h"
 #include "views/PdfText.h"
+#include "views/PrintWordListDialog.h"
 #include "views/WordListReport.h"
+#include "views/WordListWindow.h"
 
-#include <QApplication>
 #include <QPrinter>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -35,6 +33,8 @@ struct PdfPrinter {
         });
     }
     ~PdfPrinter() { PrintDialogs::setHandler(nullptr); }
+    PdfPrinter(const PdfPrinter&) = delete;
+    PdfPrinter& operator=(const PdfPrinter&) = delete;
     QTemporaryDir dir;
     QString file = dir.filePath(QStringLiteral("words.pdf"));
     QList<PrintDialogs::Kind> kinds;
@@ -62,6 +62,10 @@ QStringList namedIn(const QString& text, const QStringList& candidates) {
         out << f.second;
     return out;
 }
+
+void print(MainWindowSession& s) {
+    s.toolbar(QStringLiteral("Print It!"));
+}
 } // namespace
 
 class TestPrinting : public QObject {
@@ -72,7 +76,7 @@ private slots:
     void answeringNoPrintsNothing() {
         MainWindowSession s;
         PdfPrinter pdf;
-        s.form->Toolbar1->findChild<QAction*>(QStringLiteral("Print It!"))->trigger();
+        print(s);
         QCOMPARE(s.messages.requests.size(), 1);
         const MessageBox::Request& q = s.messages.requests.first();
         QCOMPARE(q.text, QStringLiteral("Are you sure you want to Print 8 WORDS? "));
@@ -88,7 +92,7 @@ private slots:
         MainWindowSession s;
         PdfPrinter pdf;
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
-        s.form->PrintIt();
+        print(s);
         QCOMPARE(s.messages.texts(),
                  (QStringList{"Are you sure you want to Print 8 WORDS? ", kAsk, kAfterPreview}));
         QCOMPARE(s.messages.requests.at(1).defaultButton, QMessageBox::No);
@@ -102,20 +106,16 @@ private slots:
         MainWindowSession s(FixtureDb::generatedWords(60));
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
         int pages = -1;
-        QString title;
         QString firstTool;
-        QTimer::singleShot(0, [&] {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            QVERIFY(preview);
-            title = preview->windowTitle();
-            if (auto* bar = preview->findChild<QToolBar*>())
-                firstTool = bar->actions().value(0)->text();
-            if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
-                pages = widget->pageCount();
-            preview->reject();
-        });
-        s.form->PrintIt();
-        QCOMPARE(title, QStringLiteral("Print Preview"));
+        QVERIFY(MainWindowSession::withModal<QPrintPreviewDialog>(
+            [&] { print(s); },
+            [&](QPrintPreviewDialog* preview) {
+                QCOMPARE(preview->windowTitle(), QStringLiteral("Print Preview"));
+                if (auto* bar = preview->findChild<QToolBar*>())
+                    firstTool = bar->actions().value(0)->text();
+                if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+                    pages = widget->pageCount();
+            }));
         // As the message before it says, printing is at the upper left.
         QCOMPARE(firstTool, QCoreApplication::translate("QPrintPreviewDialog", "Print"));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
@@ -123,10 +123,10 @@ private slots:
 
     void directPrintingListsExactlyTheRefinedWords() {
         MainWindowSession s(FixtureDb::generatedWords(40));
-        Recordset* rs = s.form->recordset();
-        rs->setFilter(QStringLiteral("readcount = 2 or readcount = 5 or groupid = 1"));
-        rs->moveFirst();
-        rs->move(3);
+        s.session->applyRefinement(
+            QStringLiteral("readcount = 2 or readcount = 5 or groupid = 1"));
+        Recordset* rs = s.session->refinedRows();
+        s.session->goTo(4);
         QCOMPARE(rs->recordCount(), 12);
         const QStringList refined = shownWords(rs);
         QStringList all;
@@ -135,14 +135,14 @@ private slots:
 
         PdfPrinter pdf;
         s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
-        s.form->PrintIt();
+        print(s);
         QCOMPARE(s.messages.texts(),
                  (QStringList{"Are you sure you want to Print 12 WORDS? ", kAsk}));
         QCOMPARE(pdf.kinds, QList<PrintDialogs::Kind>{PrintDialogs::Kind::Print});
         QVERIFY(QFile::exists(pdf.file));
         // Printing read its own rows: the learner's word and refinement stay.
-        QCOMPARE(rs->absolutePosition(), 4);
-        QCOMPARE(s.form->recordset(), rs);
+        QCOMPARE(s.session->counts().position, 4);
+        QCOMPARE(s.session->refinedRows(), rs);
         if (!PdfText::available())
             QSKIP("pdftotext is not installed");
         const QString text = PdfText::read(pdf.file);
@@ -159,12 +159,12 @@ private slots:
         {
             PdfPrinter pdf;
             s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
-            s.form->PrintIt();
+            print(s);
             direct = PdfText::read(pdf.file);
         }
         PdfPrinter pdf;
         s.messages.answers = {QMessageBox::Yes, QMessageBox::Yes};
-        s.form->PrintIt();
+        print(s);
         QCOMPARE(PdfText::read(pdf.file), direct);
         QVERIFY(direct.contains(QStringLiteral("Page: 2 / ")));
     }
@@ -177,14 +177,14 @@ private slots:
             return true;
         });
         s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
-        s.form->PrintIt();
+        print(s);
         QCOMPARE(s.messages.texts().last(), kCheckPrinter);
         QCOMPARE(s.messages.requests.last().icon, QMessageBox::Information);
 
         s.messages.clear();
         PrintDialogs::setHandler([](PrintDialogs::Kind, QPrinter&) { return false; });
         s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
-        s.form->PrintIt();
+        print(s);
         QCOMPARE(s.messages.requests.size(), 2);
         PrintDialogs::setHandler(nullptr);
     }
@@ -193,15 +193,16 @@ private slots:
         if (!PdfText::available())
             QSKIP("pdftotext is not installed");
         MainWindowSession s;
-        // The selection's own filter decides, even where the refinement text says otherwise
-        // (as after a Revise or a game re-ran the source).
-        s.form->selection().refineFilter = QStringLiteral("bookmark = 1");
-        s.form->recordset()->setFilter(QStringLiteral("bookmark = 0"));
-        s.form->Toolbar1_ButtonClick(QStringLiteral("Listy"));
+        // The rows in force decide, even where the refinement text says otherwise (as after
+        // the refine window's opening count).
+        s.session->applyRefinement(QStringLiteral("bookmark = 1"));
+        s.session->filterRows(QStringLiteral("bookmark = 0"));
+        s.toolbar(QStringLiteral("Listy"));
+        auto* list = control<WordListWindow>(s.form.get(), QStringLiteral("frmList"));
         PdfPrinter pdf;
         s.messages.clear();
         s.messages.answers = {QMessageBox::Yes, QMessageBox::No};
-        s.click(s.form->listWindow()->Command3);
+        QTest::mouseClick(control<QPushButton>(list, QStringLiteral("Command3")), Qt::LeftButton);
         QCOMPARE(s.messages.texts().first(),
                  QStringLiteral("Are you sure you want to Print 5 WORDS? "));
         QStringList all;

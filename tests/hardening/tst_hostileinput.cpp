@@ -5,17 +5,14 @@
 #include "app/basRegistry.h"
 #include "app/Random.h"
 #include "data/Recordset.h"
-#include "game/dlgHighScorerName.h"
-#include "game/frmGame.h"
 #include "game/GameScoring.h"
-#include "maintenance/frmAddWord.h"
-#include "maintenance/frmEdit.h"
+#include "game/HighScoreDialog.h"
+#include "maintenance/AddWordWindow.h"
+#include "maintenance/EditWordDialog.h"
 #include "maintenance/WordName.h"
-#include "selection/frmFilterbox.h"
-#include "selection/frmIS.h"
-#include "study/Form1.h"
+#include "selection/RefineSelectionDialog.h"
+#include "selection/WordSelectionDialog.h"
 #include "support/MainWindowSession.h"
-#include "views/frmList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,9 +64,9 @@ bool typable(const QString& t) {
 struct Session : MainWindowSession {
     // Still answers: a step moves the card and the counters follow.
     void stillAnswers() {
-        form->Command10[1]->click();
-        form->Command10[0]->click();
-        QVERIFY(!form->Label10[0]->text().isEmpty());
+        find<QPushButton>("Command10_1")->click();
+        find<QPushButton>("Command10_0")->click();
+        QVERIFY(!text("Label10_0").isEmpty());
         QApplication::processEvents();
     }
     template <class W> void withModal(std::function<void()> open, std::function<void(W*)> inside) {
@@ -77,12 +74,15 @@ struct Session : MainWindowSession {
     }
 };
 
-template <class W> W* topLevel(const char* name) {
+QWidget* topLevel(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && w->isVisible())
-            if (auto* typed = qobject_cast<W*>(w))
-                return typed;
+            return w;
     return nullptr;
+}
+
+template <class T = QWidget> T* in(const QWidget* window, const QString& name) {
+    return control<T>(window, name);
 }
 
 void feed(QLineEdit* box, const QString& text) {
@@ -102,12 +102,12 @@ private slots:
     void findBoxes() {
         Session s;
         const QString before = s.db.dump();
-        s.form->Toolbar1_ButtonClick(QStringLiteral("Listy"));
-        auto* list = topLevel<frmList>("frmList");
+        s.toolbar(QStringLiteral("Listy"));
+        QWidget* list = topLevel("frmList");
         QVERIFY(list);
         for (const QString& text : corpus()) {
-            feed(s.form->txtFind, text);
-            feed(list->Text1, text);
+            feed(s.find<QLineEdit>("txtFind"), text);
+            feed(in<QLineEdit>(list, "Text1"), text);
             s.stillAnswers();
         }
         QCOMPARE(s.db.dump(), before);
@@ -116,57 +116,57 @@ private slots:
     void refineBoxes() {
         Session s;
         const QString before = s.db.dump();
-        s.withModal<frmFilterbox>(
-            [&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Filter It!")); },
-            [&](frmFilterbox* w) {
+        s.withModal<RefineSelectionDialog>(
+            [&] { s.toolbar(QStringLiteral("Filter It!")); },
+            [&](RefineSelectionDialog* w) {
                 for (const QString& text : corpus())
-                    for (QLineEdit* box : w->Text1)
-                        feed(box, text);
+                    for (int i = 0; i < 8; ++i)
+                        feed(in<QLineEdit>(w, QStringLiteral("Text1_%1").arg(i)), text);
             });
         QCOMPARE(s.db.dump(), before);
         s.stillAnswers();
         // What stayed in force is an expression the database took.
-        auto* rs = s.form->recordset();
-        rs->setFilter(s.form->selection().refineFilter);
+        s.session->refinedRows()->setFilter(s.session->refinement());
     }
 
     void wordSelectionBoxes() {
         Session s;
         const QString before = s.db.dump();
         for (const QString& text : corpus()) {
-            s.withModal<frmIS>(
-                [&] { s.form->Toolbar1_ButtonClick(QStringLiteral("Intelli Select")); },
-                [&](frmIS* w) {
-                    w->chkRCnt->click();
-                    w->chkLastRead->click();
-                    w->cmbRdCnt->setCurrentText(text);
-                    feed(w->txtRdCnt, text);
-                    feed(w->txtDateRange[0], text);
-                    feed(w->txtDateRange[1], text);
-                    w->cmdOK->click();
+            s.withModal<WordSelectionDialog>(
+                [&] { s.toolbar(QStringLiteral("Intelli Select")); },
+                [&](WordSelectionDialog* w) {
+                    in<QCheckBox>(w, "chkRCnt")->click();
+                    in<QCheckBox>(w, "chkLastRead")->click();
+                    in<QComboBox>(w, "cmbRdCnt")->setCurrentText(text);
+                    feed(in<QLineEdit>(w, "txtRdCnt"), text);
+                    feed(in<QLineEdit>(w, "txtDateRange_0"), text);
+                    feed(in<QLineEdit>(w, "txtDateRange_1"), text);
+                    in<QPushButton>(w, "cmdOK")->click();
                     QVERIFY(w->isVisible()); // refused with a message
-                    w->cmdCancel->click();
+                    in<QPushButton>(w, "cmdCancel")->click();
                 });
         }
         QCOMPARE(s.db.dump(), before);
-        QCOMPARE(s.form->Label10[2]->text(), QStringLiteral("8"));
+        QCOMPARE(s.text("Label10_2"), QStringLiteral("8"));
         s.stillAnswers();
     }
 
     void editStoresWhatWasTypedBarControls() {
         Session s;
         for (const QString& text : corpus()) {
-            const QString word = s.form->Text1->text();
-            s.withModal<frmEdit>([&] { s.form->cmdEdit->click(); },
-                                 [&](frmEdit* w) {
-                                     w->txtMeaning->setPlainText(text);
-                                     w->txtUsage->setPlainText(text + QStringLiteral(" usage"));
-                                     w->cmdUpdate->click();
-                                 });
+            const QString word = s.word();
+            s.withModal<EditWordDialog>(
+                [&] { s.click("cmdEdit"); },
+                [&](EditWordDialog* w) {
+                    in<QPlainTextEdit>(w, "txtMeaning")->setPlainText(text);
+                    in<QPlainTextEdit>(w, "txtUsage")->setPlainText(text + QStringLiteral(" usage"));
+                    in<QPushButton>(w, "cmdUpdate")->click();
+                });
             // The text as a text box holds it, in NFC, without control characters but line
             // breaks and tabs.
             const QString kept = WordName::cleanText(QPlainTextEdit(text).toPlainText());
-            QCOMPARE(s.form->Text2->toPlainText(), kept);
+            QCOMPARE(s.text("Text2"), kept);
             QCOMPARE(s.db.scalar(QStringLiteral("select count(*) from words")).toInt(), 8);
             QCOMPARE(
                 FixtureDb::scalarAt(s.db.path(),
@@ -181,19 +181,19 @@ private slots:
 
     void addWordStoresOrRefusesWhole() {
         Session s;
-        s.form->addword->trigger();
-        auto* add = frmAddWord::current();
+        control<QAction>(s.form.get(), QStringLiteral("addword"))->trigger();
+        QWidget* add = AddWordWindow::current();
         QVERIFY(add);
         int expected = 8;
         QSet<QString> stored;
         for (const QString& text : corpus()) {
-            feed(add->txtWord, text);
-            feed(add->txtMeaning, text);
-            feed(add->txtUsage, text);
-            const WordName::Checked checked = WordName::check(add->txtWord->text());
+            feed(in<QLineEdit>(add, "txtWord"), text);
+            feed(in<QLineEdit>(add, "txtMeaning"), text);
+            feed(in<QLineEdit>(add, "txtUsage"), text);
+            const WordName::Checked checked = WordName::check(in<QLineEdit>(add, "txtWord")->text());
             const QString name = checked.word;
             s.messages.answers = {QMessageBox::Yes};
-            add->cmdAddWord->click();
+            in<QPushButton>(add, "cmdAddWord")->click();
             if (checked.ok() && !stored.contains(name.toLower()) &&
                 name.compare(QLatin1String("o'clock"), Qt::CaseInsensitive) != 0) {
                 ++expected;
@@ -221,8 +221,8 @@ private slots:
     void gameKeysAndTheHighScorerName() {
         Session s;
         const QString before = s.db.dump();
-        s.form->Toolbar1_ButtonClick(QStringLiteral("Game"));
-        auto* game = topLevel<frmGame>("frmGame");
+        s.toolbar(QStringLiteral("Game"));
+        QWidget* game = topLevel("frmGame");
         QVERIFY(game);
         // Some keys open the letter picker; close it again as soon as it shows.
         QTimer closer;
@@ -235,23 +235,28 @@ private slots:
             if (typable(text))
                 QTest::keyClicks(game->focusWidget() ? game->focusWidget() : game, text);
         closer.stop();
-        for (QComboBox* box : game->Combo1)
+        for (QComboBox* box : game->findChildren<QComboBox*>())
             box->setCurrentIndex(box->count() - 1);
         for (const QString& text : corpus()) {
-            dlgHighScorerName dialog(game, game);
-            feed(dialog.Text1, text);
-            dialog.OKButton->click();
-            GameScoring::HighScore::store(450, game->highScorerName);
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<HighScoreDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                feed(in<QLineEdit>(dialog, "Text1"), text);
+                in<QPushButton>(dialog, "OKButton")->click();
+            });
+            const std::optional<QString> name = HighScoreDialog::askName(game);
+            QVERIFY(name);
+            GameScoring::HighScore::store(450, *name);
             const QString back = basRegistry::RegGetValue(basRegistry::HKEY_CURRENT_USER,
                                                           GameScoring::HighScore::Key,
                                                           GameScoring::HighScore::NameValue)
                                      .toString();
-            QCOMPARE(back, game->highScorerName.trimmed().section(QChar(0), 0, 0));
+            QCOMPARE(back, name->trimmed().section(QChar(0), 0, 0));
             QCOMPARE(GameScoring::HighScore::stored().value_or(-1), 450.0);
         }
         game->close();
         QCOMPARE(s.db.dump(), before);
-        QVERIFY(s.form->isEnabled());
+        QTRY_VERIFY(s.form->isEnabled());
         s.stillAnswers();
     }
 };
