@@ -186,26 +186,6 @@ private slots:
         QCOMPARE(lines[3], QByteArray("abate\tmeaning of abate\tThey used --- in a sentence "
                                       "about 1.\t1\tdifficult"));
     }
-
-    void everyControlHasItsNameOnce() {
-        Session s;
-        writeFile(s.db.dir() + QStringLiteral("/list.csv"), "quell,to calm\n");
-        ImportPreviewDialog import(*s.session, s.db.dir() + QStringLiteral("/list.csv"));
-        ExportWordsDialog exportWords(*s.session);
-        const QStringList importNames{
-            "lblFile", "cboDelimiter", "chkHeader", "chkHtml", "cboWord", "cboMeaning",
-            "cboExample", "grdPreview", "lblCounts", "txtRefused", "optDuplicates_0",
-            "optDuplicates_1", "optDifficulty_0", "optDifficulty_1", "optDifficulty_2",
-            "cmdImport", "cmdCancel"};
-        for (const QString& name : importNames)
-            control(&import, name);
-        for (const char* name :
-             {"optFormat_0", "optFormat_1", "optFormat_2", "chkMasked", "chkProgress", "txtFile",
-              "cmdBrowse", "cmdExport", "cmdCancel"})
-            control(&exportWords, QString::fromLatin1(name));
-        QCOMPARE(import.objectName(), QStringLiteral("frmImport"));
-        QCOMPARE(exportWords.objectName(), QStringLiteral("frmExport"));
-    }
 };
 
 QTEST_MAIN(TestTransferWindows)
