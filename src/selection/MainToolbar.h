@@ -32,6 +32,8 @@ public:
 signals:
     void actionTriggered(const QString& key);
     void addWordRequested();
+    void importWordsRequested();
+    void exportWordsRequested();
     void tutorialRequested();
     void tipsRequested();
     void aboutRequested();

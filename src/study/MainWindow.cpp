@@ -62,6 +62,8 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     toolbar_ = new MainToolbar(this);
     connect(toolbar_, &MainToolbar::actionTriggered, this, &MainWindow::runToolbarAction);
     connect(toolbar_, &MainToolbar::addWordRequested, this, &MainWindow::addWords);
+    connect(toolbar_, &MainToolbar::importWordsRequested, this, &MainWindow::importWords);
+    connect(toolbar_, &MainToolbar::exportWordsRequested, this, &MainWindow::exportWords);
     connect(toolbar_, &MainToolbar::tutorialRequested, this, &MainWindow::startTutorial);
     connect(toolbar_, &MainToolbar::tipsRequested, this,
             [this] { tryStep([&] { showTipOfTheDay(); }); });

@@ -15,6 +15,8 @@
 #include "selection/RefineSelectionDialog.h"
 #include "selection/WordSelectionDialog.h"
 #include "support/MainWindowSession.h"
+#include "transfer/ExportWordsDialog.h"
+#include "transfer/ImportPreviewDialog.h"
 #include "views/NavigateWindow.h"
 #include "views/ProgressReportDialog.h"
 #include "views/TickerWindow.h"
@@ -97,6 +99,8 @@ private slots:
             w.emplace_back(new AboutDialog(s.form.get()));
             w.emplace_back(new NoteWindow(s.form.get()));
             w.emplace_back(new NoticesDialog(s.form.get()));
+            w.emplace_back(new ImportPreviewDialog(session, QStringLiteral("words.csv"), s.form.get()));
+            w.emplace_back(new ExportWordsDialog(session, s.form.get()));
             return w;
         }();
         auto* navigate = new NavigateWindow(session, s.speech, list); // the list's own
