@@ -185,7 +185,15 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     conn->installTimeLimit();
     if (!settings.readOnly) {
         const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
-        if (!schema.notice.isEmpty()) {
+        if (schema.kind == SchemaUpgrade::Result::Kind::Upgraded) {
+            // Said once: the next start finds the file up to date.
+            conn->notice_ =
+                QStringLiteral("Verbaloom has brought your word database up to date: it can now "
+                               "plan your reviews (Due Words). Every word and mark is kept, and "
+                               "a copy of the file as it was is kept as %1.")
+                    .arg(QDir::toNativeSeparators(
+                        SchemaUpgrade::backupPath(path, schema.version)));
+        } else if (!schema.notice.isEmpty()) {
             // Newer than this program, or not upgradable: read, never written.
             sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
             conn->readOnly_ = true;
