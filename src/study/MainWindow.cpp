@@ -9,6 +9,7 @@
 #include "maintenance/NoteWindow.h"
 #include "selection/MainToolbar.h"
 #include "study/DisplayModePanel.h"
+#include "study/GradePanel.h"
 #include "study/Navigation.h"
 #include "study/SelectionCountersPanel.h"
 #include "study/StatisticsPanel.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     connect(toolbar_, &MainToolbar::tipsRequested, this,
             [this] { tryStep([&] { showTipOfTheDay(); }); });
     connect(toolbar_, &MainToolbar::aboutRequested, this, &MainWindow::showAbout);
+    connect(toolbar_, &MainToolbar::optionsRequested, this, &MainWindow::showOptions);
     buildWindow();
     connectSession();
     addShortcuts();
@@ -87,10 +89,13 @@ void MainWindow::buildWindow() {
     auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
     card_ = new WordCardPanel(cardFrame);
     controls_ = new StudyControlsPanel(cardFrame);
+    grades_ = new GradePanel(cardFrame);
+    grades_->hide();
     auto* cardLayout = new QVBoxLayout(cardFrame);
     cardLayout->setContentsMargins(18, 12, 18, 14);
     cardLayout->addWidget(card_, 1);
     cardLayout->addSpacing(8);
+    cardLayout->addWidget(grades_);
     cardLayout->addWidget(controls_);
 
     modes_ = new DisplayModePanel(container);
@@ -150,6 +155,15 @@ void MainWindow::connectSession() {
     connect(&session_, &StudySession::studiedThisSessionChanged, statistics_,
             &StatisticsPanel::showStudiedThisSession);
     connect(&session_, &StudySession::writeFailed, this, &MainWindow::reportWriteFailure);
+    connect(&session_, &StudySession::waitingChanged, this, [this](int count) {
+        toolbar_->showWaiting(count);
+        grades_->setWaiting(count);
+    });
+    connect(&session_, &StudySession::reviewingChanged, grades_, &QWidget::setVisible);
+    connect(&session_, &StudySession::dueWordsDone, this, &MainWindow::dueWordsDone);
+    connect(grades_, &GradePanel::showRequested, this, [this] { card_->setBoxes({}); });
+    connect(grades_, &GradePanel::gradeRequested, &session_, &StudySession::grade);
+    toolbar_->showWaiting(session_.waitingCount());
 
     connect(controls_, &StudyControlsPanel::previousRequested, &session_, &StudySession::previous);
     connect(controls_, &StudyControlsPanel::nextRequested, &session_, &StudySession::next);
@@ -175,6 +189,7 @@ void MainWindow::addShortcuts() {
     shortcut(QKeySequence::Quit, [this] { close(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { pronounce(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { controls_->focusFind(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { openDueWords(); });
     for (int i = 0; i < 4; ++i)
         shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), [this, i] { modes_->setMode(i); });
 }
@@ -304,6 +319,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress && !isTextInput(QApplication::focusWidget()) &&
             (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
             key->key() == Qt::Key_Right ? session_.next() : session_.previous();
+            return true;
+        }
+        // Grading a due word: 1 Again, 2 Hard, 3 Good, 4 Easy.
+        if (type == QEvent::KeyPress && session_.isReviewingDueWords() &&
+            key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4 &&
+            !qobject_cast<const QLineEdit*>(QApplication::focusWidget())) {
+            session_.grade(Fsrs::Rating(key->key() - Qt::Key_1 + 1));
             return true;
         }
     }

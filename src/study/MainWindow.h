@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class DisplayModePanel;
+class GradePanel;
 class DisplayModes;
 class HintPanel;
 class MainToolbar;
@@ -67,6 +68,9 @@ private:
     void openTicker();
     void openList();
     void printWords();
+    void openDueWords();
+    void dueWordsDone();
+    void showOptions();
     void showReport();
     void addWords();
     void importWords();
@@ -83,6 +87,7 @@ private:
     SelectionCountersPanel* counters_ = nullptr;
     WordCardPanel* card_ = nullptr;
     StudyControlsPanel* controls_ = nullptr;
+    GradePanel* grades_ = nullptr;
     DisplayModePanel* modes_ = nullptr;
     HintPanel* hint_ = nullptr;
     StatisticsPanel* statistics_ = nullptr;
