@@ -128,11 +128,14 @@ void MainWindow::buildWindow() {
     auto* centring = new QGridLayout(page);
     centring->setContentsMargins(12, 8, 12, 8);
     centring->addWidget(container, 0, 0);
-    auto* scroll = named(new QScrollArea(this), QStringLiteral("mainScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    setCentralWidget(scroll);
+    scroll_ = named(new QScrollArea(this), QStringLiteral("mainScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    // Sized here rather than by the scroll area, which would give wrapped texts their
+    // preferred height and scroll at sizes where everything fits.
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(page);
+    scroll_->viewport()->installEventFilter(this);
+    setCentralWidget(scroll_);
 
     connect(card_, &WordCardPanel::speakRequested, this, &MainWindow::speak);
     connect(modes_, &DisplayModePanel::modeChosen, this, &MainWindow::applyDisplayMode);
@@ -307,6 +310,10 @@ void MainWindow::reportWriteFailure(const QString& description) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Resize && watched == scroll_->viewport()) {
+        QWidget* page = scroll_->widget();
+        page->resize(scroll_->viewport()->size().expandedTo(page->minimumSizeHint()));
+    }
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && isActiveWindow() &&
         watched == QApplication::focusWidget()) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -13,6 +13,7 @@ class MainToolbar;
 class QuizWindow;
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class SelectionCountersPanel;
 class Speech;
 class StatisticsPanel;
@@ -84,6 +85,7 @@ private:
     DisplayModes* displayModes_;
     MainToolbar* toolbar_ = nullptr;
     QWidget* container_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     SelectionCountersPanel* counters_ = nullptr;
     WordCardPanel* card_ = nullptr;
     StudyControlsPanel* controls_ = nullptr;
