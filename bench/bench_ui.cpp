@@ -2,7 +2,7 @@
 // 100,000 and 1,000,000 words, and each keystroke a learner makes there: a step, a random
 // word, a find (one letter, then more), a selection and a refinement, each as the keystroke
 // itself and as the whole work it starts.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/DataSource.h"
 #include "data/Recordset.h"

@@ -1,13 +1,18 @@
-// The program's entry: one instance, a screen of at least 1024 pixels, the main window.
+// The program's entry: one instance, a screen of at least 1024 pixels, the main window; or,
+// with --import / --export, a word-list transfer, or with --update-words, the learner's copy
+// brought up to a newer shipped word list, without a window.
 #include "app/StartModule.h"
+#include "app/UpdateWordsCommand.h"
 #include "data/Database.h"
 #include "data/Speech.h"
 #include "study/MainWindow.h"
 #include "study/StudySession.h"
+#include "transfer/TransferCommand.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include <future>
@@ -49,6 +54,18 @@ int main(int argc, char** argv) {
     // Checked before anything else is set up, so a second start ends at once; the first
     // derives the database key on another thread while the windows are being built.
     const SingleInstance instance;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (UpdateWordsCommand::wanted(arguments)) {
+        const QCoreApplication app(argc, argv);
+        return UpdateWordsCommand::run(arguments, !instance.isFirst(), stdout, stderr);
+    }
+    if (TransferCommand::wanted(arguments)) {
+        const QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("verbaloom"));
+        return TransferCommand::run(arguments, !instance.isFirst(), stdout, stderr);
+    }
     // Starts after the first skip deriving the database key (Database.cpp says why that
     // weakens nothing).
     Connection::rememberKeysIn(

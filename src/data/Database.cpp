@@ -27,6 +27,10 @@ CoarseClock::time_point CoarseClock::now() noexcept {
     return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 }
 
+QByteArray databaseKey() {
+    return QByteArrayLiteral("mirtholeandraxep");
+}
+
 ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
     ConnectionSettings s;
     const auto parts = connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -287,7 +291,8 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         sqlite3_extended_result_codes(db, 1);
         return db;
     };
-    const QByteArray password = settings.password.toUtf8();
+    const QByteArray password =
+        settings.password.isEmpty() ? databaseKey() : settings.password.toUtf8();
     const QByteArray salt = keyStorePath().isEmpty() ? QByteArray() : fileSalt(path);
     const QByteArray name = salt.isEmpty() ? QByteArray() : keyName(password, salt);
     QByteArray rawKey;
@@ -340,7 +345,19 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     conn->installTimeLimit();
     if (!settings.readOnly) {
         const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
-        if (!schema.notice.isEmpty()) {
+        if (schema.kind == SchemaUpgrade::Result::Kind::Upgraded) {
+            // Said once: the next start finds the file up to date. The review plan is news
+            // only to a file from before it.
+            const QString news = schema.version < 2
+                                     ? QStringLiteral(": it can now plan your reviews (Due Words)")
+                                     : QString();
+            conn->notice_ =
+                QStringLiteral("Verbaloom has brought your word database up to date%1. Every "
+                               "word and mark is kept, and a copy of the file as it was is kept "
+                               "as %2.")
+                    .arg(news, QDir::toNativeSeparators(
+                                   SchemaUpgrade::backupPath(path, schema.version)));
+        } else if (!schema.notice.isEmpty()) {
             // Newer than this program, or not upgradable: read, never written.
             sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
             conn->readOnly_ = true;

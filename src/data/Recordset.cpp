@@ -214,6 +214,11 @@ int Recordset::positionOf(qint64 id) const {
     return int(visible_.indexOf(id) + 1);
 }
 
+QList<qint64> Recordset::keyList() const {
+    const std::vector<qint64> all = visible_.toVector();
+    return QList<qint64>(all.begin(), all.end());
+}
+
 int Recordset::firstMatch(const QString& criterion, int from) const {
     from = std::max(from, 1);
     if (from > recordCount())

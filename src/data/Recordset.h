@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -100,7 +101,9 @@ public:
     int firstMatch(const QString& criterion, int from = 1) const;
     // The 1-based position of the row of that key, or 0 when the rows do not hold it.
     int positionOf(qint64 id) const;
+    // The rows' keys in position order.
     const KeySet& keys() const { return visible_; }
+    QList<qint64> keyList() const;
 
     // Writes one field of the current row to the file at once.
     void setValue(const QString& column, const QVariant& value);

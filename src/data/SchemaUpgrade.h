@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/ScheduleSchema.h"
+
 #include <iterator>
 #include <QString>
 
@@ -18,7 +20,10 @@ namespace SchemaUpgrade {
 // its line at the end; the current version follows.
 inline constexpr const char* Steps[] = {
     "", // 0 -> 1: the files made before versions were recorded; nothing changes but the number
-    // 1 -> 2: start-up without reading every word. The words marked this session get an
+    ScheduleSchemaSql, // 1 -> 2: spaced repetition's schedule and review log
+    // 2 -> 3: which shipped word list the file holds ("version"; none recorded is 1)
+    "CREATE TABLE IF NOT EXISTS content_info (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
+    // 3 -> 4: start-up without reading every word. The words marked this session get an
     // index that holds only them, so clearing last session's marks touches only those. The
     // count of words with keys up to `last` is kept beside the table; with the words after
     // `last`, counted by their key range, it tells whether a whole table's keys run without a
@@ -56,5 +61,9 @@ void applySteps(sqlite3* db, int from, const char* const* steps = Steps,
 
 // The copy kept before upgrading from `version`.
 QString backupPath(const QString& path, int version);
+
+// Copies the file as it is on disk to target, private to the learner, never over an older
+// copy: that one is the older state and stays. Throws DbError.
+void keepCopy(const QString& path, const QString& target);
 
 } // namespace SchemaUpgrade

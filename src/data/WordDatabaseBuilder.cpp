@@ -106,7 +106,7 @@ void insertAll(sqlite3* db, const char* table, const std::vector<WordRow>& rows)
 } // namespace
 
 void create(const QString& path, const std::vector<WordRow>& words,
-            const std::vector<WordRow>& spwl) {
+            const std::vector<WordRow>& spwl, int contentVersion) {
     // Built beside the target and renamed over it, so a failed build leaves no half file.
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
@@ -119,8 +119,7 @@ void create(const QString& path, const std::vector<WordRow>& words,
         throw DbError(DbErrorCode::CannotOpen, why);
     }
     try {
-        const QByteArray password =
-            ConnectionSettings::parse(ConnectionStrings::ReadWrite).password.toUtf8();
+        const QByteArray password = databaseKey();
         check(db, sqlite3_key(db, password.constData(), int(password.size())));
         const QByteArray schema = WordSchema::createStatements().toUtf8();
         check(db, sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr));
@@ -135,6 +134,11 @@ void create(const QString& path, const std::vector<WordRow>& words,
                                "UPDATE word_count SET words = (SELECT count(*) FROM words),"
                                " last = (SELECT max(id) FROM words)",
                                nullptr, nullptr, nullptr));
+        const QByteArray version =
+            QStringLiteral("INSERT INTO content_info (key, value) VALUES ('version', '%1')")
+                .arg(contentVersion)
+                .toUtf8();
+        check(db, sqlite3_exec(db, version.constData(), nullptr, nullptr, nullptr));
         check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));
     } catch (...) {
         sqlite3_close(db);

@@ -309,6 +309,8 @@ void QuizWindow::verifyClicked() {
     }
     score_->setText(QuizEngine::scoreText(correctCount_, answeredCount_));
     options_->setColour(correctIndex_, RightColour);
+    // What the answer says of the learner's memory goes to the review planner.
+    session_.gradeQuizAnswer(word_, chosenIndex_ == correctIndex_);
     nextButton_->setEnabled(true);
     nextButton_->setFocus();
 }

@@ -1,5 +1,7 @@
 #include "ScheduleStore.h"
 
+#include "schedule/ScheduleSchema.h"
+
 #include "data/Database.h"
 #include "data/DbError.h"
 
@@ -14,7 +16,6 @@
 
 namespace {
 
-const QString IsoDay = QStringLiteral("'[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'");
 
 // One grade is one transaction; inside a transaction the caller already holds, a savepoint,
 // so a failure still takes back exactly this grade. A transaction of its own starts
@@ -85,64 +86,21 @@ QVariant finiteOrNull(double v) {
 ScheduleStore::ScheduleStore(std::shared_ptr<Connection> connection)
     : connection_(std::move(connection)) {}
 
+WordTable ScheduleStore::tableOf(const QString& name) {
+    return name.compare(QLatin1String("spwl"), Qt::CaseInsensitive) == 0 ? WordTable::Spwl
+                                                                          : WordTable::Words;
+}
+
 QString ScheduleStore::tableName(WordTable table) {
     return table == WordTable::Spwl ? QStringLiteral("spwl") : QStringLiteral("words");
 }
 
-QStringList ScheduleStore::schemaStatements() {
-    return {
-        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule ("
-                       " wordtable TEXT NOT NULL CHECK (wordtable IN ('words', 'spwl')),"
-                       " wordid INTEGER NOT NULL,"
-                       " state INTEGER NOT NULL CHECK (state BETWEEN 0 AND 3),"
-                       " stability REAL NOT NULL,"
-                       " difficulty REAL NOT NULL,"
-                       " due DATE NOT NULL CHECK (due GLOB %1),"
-                       " lastreview DATE CHECK (lastreview IS NULL OR lastreview GLOB %1),"
-                       " reps INTEGER NOT NULL DEFAULT 0,"
-                       " lapses INTEGER NOT NULL DEFAULT 0,"
-                       " PRIMARY KEY (wordtable, wordid)) WITHOUT ROWID")
-            .arg(IsoDay),
-        // The due count, the due words in order and the forecast read this index alone; a
-        // query over both tables names both (wordtable IN ...) so that it can.
-        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_due ON schedule (wordtable, due)"),
-        // reviewedat: the local time of the grade with its offset; reviewday: the learner's
-        // day it counted for. The log is kept in id order, whatever the clock said.
-        QStringLiteral("CREATE TABLE IF NOT EXISTS review_log ("
-                       " id INTEGER PRIMARY KEY,"
-                       " wordtable TEXT NOT NULL CHECK (wordtable IN ('words', 'spwl')),"
-                       " wordid INTEGER NOT NULL,"
-                       " reviewedat TEXT NOT NULL,"
-                       " reviewday DATE NOT NULL CHECK (reviewday GLOB %1),"
-                       " grade INTEGER NOT NULL CHECK (grade BETWEEN 1 AND 4),"
-                       " elapsed INTEGER NOT NULL,"
-                       " interval INTEGER NOT NULL,"
-                       " corrections INTEGER NOT NULL DEFAULT 0,"
-                       " state_before INTEGER NOT NULL,"
-                       " stability_before REAL,"
-                       " difficulty_before REAL,"
-                       " due_before DATE,"
-                       " lastreview_before DATE,"
-                       " state_after INTEGER NOT NULL,"
-                       " stability_after REAL NOT NULL,"
-                       " difficulty_after REAL NOT NULL,"
-                       " due_after DATE NOT NULL)")
-            .arg(IsoDay),
-        // The report's per-day counts, retention and the day's new words read this index alone.
-        QStringLiteral("CREATE INDEX IF NOT EXISTS review_log_day"
-                       " ON review_log (reviewday, state_before, grade)"),
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS words_unschedule AFTER DELETE ON words"
-                       " BEGIN DELETE FROM schedule WHERE wordtable = 'words' AND wordid = old.id;"
-                       " END"),
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS spwl_unschedule AFTER DELETE ON spwl"
-                       " BEGIN DELETE FROM schedule WHERE wordtable = 'spwl' AND wordid = old.id;"
-                       " END"),
-    };
-}
-
 void ScheduleStore::createSchema(Connection& connection) {
-    for (const QString& sql : schemaStatements())
-        connection.prepare(sql).step();
+    char* message = nullptr;
+    const int rc = sqlite3_exec(connection.handle(), ScheduleSchemaSql, nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        connection.raise(rc);
     connection.noteWrite();
 }
 
@@ -250,7 +208,7 @@ ScheduleStore::Waiting ScheduleStore::waiting(WordTable table, const QList<qint6
 
 ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs::Rating rating,
                                            const QDate& today, const QDateTime& now,
-                                           const Fsrs::Parameters& params) {
+                                           const Fsrs::Parameters& params, Marks marks) {
     if (!today.isValid() || !now.isValid())
         throw DbError(DbErrorCode::BadArgument,
                       QStringLiteral("A grade needs the day and the time it is given."));
@@ -264,15 +222,22 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     const Fsrs::Card& after = out.review.card;
 
     // The study marks first: a word that is not there writes nothing at all.
-    Statement marks = c.prepare(
-        QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647), lastread = ?,"
-                       " sessionbm = 1 WHERE id = ?")
-            .arg(name));
-    marks.bind(1, today);
-    marks.bind(2, wordId);
-    marks.step();
-    if (sqlite3_changes(c.handle()) == 0)
-        throw DbError(DbErrorCode::NoCurrentRecord);
+    if (marks == Marks::Studied) {
+        Statement studied = c.prepare(
+            QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647),"
+                           " lastread = ?, sessionbm = 1 WHERE id = ?")
+                .arg(name));
+        studied.bind(1, today);
+        studied.bind(2, wordId);
+        studied.step();
+        if (sqlite3_changes(c.handle()) == 0)
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    } else {
+        Statement exists = c.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(name));
+        exists.bind(1, wordId);
+        if (!exists.step())
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    }
 
     Statement log = c.prepare(QStringLiteral(
         "INSERT INTO review_log (wordtable, wordid, reviewedat, reviewday, grade, elapsed,"
@@ -317,6 +282,16 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     transaction.commit();
     c.noteWrite();
     return out;
+}
+
+std::optional<QDate> ScheduleStore::nextDue(WordTable table, const QDate& today) const {
+    Statement q = connection_->prepare(
+        QStringLiteral("SELECT min(due) FROM schedule WHERE wordtable = ? AND due > ?"));
+    q.bind(1, tableName(table));
+    q.bind(2, today);
+    q.step();
+    const QDate due = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    return due.isValid() ? std::optional<QDate>(due) : std::nullopt;
 }
 
 ScheduleStore::Report ScheduleStore::report(const QDate& today) const {

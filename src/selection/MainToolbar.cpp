@@ -27,6 +27,8 @@ const Button kButtons[] = {
     {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
     {"Session Revision", "Revise", "Revise whatever you've practiced during this session",
      "Revise whatever you've marked read this session", Look::Icon::Revise},
+    {"Due Words", "Due Words", "Study the words the planner has waiting for you today", "",
+     Look::Icon::Due},
     {"Quiz", "Quiz", "Take a Quiz of words in REFINED SELECTION", "Take a test", Look::Icon::Quiz},
     {"Game", "Game", "", "Word Game", Look::Icon::Game},
     {"One Spot - Ticker", "One Spot", "Sit back. Ticker On.", "", Look::Icon::Ticker},
@@ -68,13 +70,24 @@ void MainToolbar::buildMenus(QMainWindow* window) {
     QMenu* words = named(bar->addMenu(tr("&Add Word")), QStringLiteral("file"));
     connect(named(words->addAction(tr("&Add Word")), QStringLiteral("addword")),
             &QAction::triggered, this, &MainToolbar::addWordRequested);
+    connect(named(words->addAction(tr("&Import Words...")), QStringLiteral("importwords")),
+            &QAction::triggered, this, &MainToolbar::importWordsRequested);
+    connect(named(words->addAction(tr("&Export Words...")), QStringLiteral("exportwords")),
+            &QAction::triggered, this, &MainToolbar::exportWordsRequested);
     connect(named(bar->addAction(tr("&Tutorial")), QStringLiteral("Tutorial")),
             &QAction::triggered, this, &MainToolbar::tutorialRequested);
+    connect(named(bar->addAction(tr("&Options")), QStringLiteral("options")),
+            &QAction::triggered, this, &MainToolbar::optionsRequested);
     QMenu* help = named(bar->addMenu(tr("&About")), QStringLiteral("menuabout"));
     connect(named(help->addAction(tr("&Verbaloom Tips")), QStringLiteral("vlguide")),
             &QAction::triggered, this, &MainToolbar::tipsRequested);
     connect(named(help->addAction(tr("About &Verbaloom!")), QStringLiteral("about")),
             &QAction::triggered, this, &MainToolbar::aboutRequested);
+}
+
+void MainToolbar::showWaiting(int count) {
+    if (QAction* due = action(DueWords))
+        due->setText(tr("Due Words (%1)").arg(count));
 }
 
 QAction* MainToolbar::action(const QString& key) const {

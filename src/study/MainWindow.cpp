@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/Random.h"
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/StartModule.h"
 #include "data/DbError.h"
 #include "data/Speech.h"
@@ -9,6 +9,7 @@
 #include "maintenance/NoteWindow.h"
 #include "selection/MainToolbar.h"
 #include "study/DisplayModePanel.h"
+#include "study/GradePanel.h"
 #include "study/Navigation.h"
 #include "study/SelectionCountersPanel.h"
 #include "study/StatisticsPanel.h"
@@ -62,10 +63,13 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     toolbar_ = new MainToolbar(this);
     connect(toolbar_, &MainToolbar::actionTriggered, this, &MainWindow::runToolbarAction);
     connect(toolbar_, &MainToolbar::addWordRequested, this, &MainWindow::addWords);
+    connect(toolbar_, &MainToolbar::importWordsRequested, this, &MainWindow::importWords);
+    connect(toolbar_, &MainToolbar::exportWordsRequested, this, &MainWindow::exportWords);
     connect(toolbar_, &MainToolbar::tutorialRequested, this, &MainWindow::startTutorial);
     connect(toolbar_, &MainToolbar::tipsRequested, this,
             [this] { tryStep([&] { showTipOfTheDay(); }); });
     connect(toolbar_, &MainToolbar::aboutRequested, this, &MainWindow::showAbout);
+    connect(toolbar_, &MainToolbar::optionsRequested, this, &MainWindow::showOptions);
     buildWindow();
     connectSession();
     addShortcuts();
@@ -85,10 +89,13 @@ void MainWindow::buildWindow() {
     auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
     card_ = new WordCardPanel(cardFrame);
     controls_ = new StudyControlsPanel(cardFrame);
+    grades_ = new GradePanel(cardFrame);
+    grades_->hide();
     auto* cardLayout = new QVBoxLayout(cardFrame);
     cardLayout->setContentsMargins(18, 12, 18, 14);
     cardLayout->addWidget(card_, 1);
     cardLayout->addSpacing(8);
+    cardLayout->addWidget(grades_);
     cardLayout->addWidget(controls_);
 
     modes_ = new DisplayModePanel(container);
@@ -121,11 +128,14 @@ void MainWindow::buildWindow() {
     auto* centring = new QGridLayout(page);
     centring->setContentsMargins(12, 8, 12, 8);
     centring->addWidget(container, 0, 0);
-    auto* scroll = named(new QScrollArea(this), QStringLiteral("mainScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    setCentralWidget(scroll);
+    scroll_ = named(new QScrollArea(this), QStringLiteral("mainScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    // Sized here rather than by the scroll area, which would give wrapped texts their
+    // preferred height and scroll at sizes where everything fits.
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(page);
+    scroll_->viewport()->installEventFilter(this);
+    setCentralWidget(scroll_);
 
     connect(card_, &WordCardPanel::speakRequested, this, &MainWindow::speak);
     connect(modes_, &DisplayModePanel::modeChosen, this, &MainWindow::applyDisplayMode);
@@ -148,6 +158,15 @@ void MainWindow::connectSession() {
     connect(&session_, &StudySession::studiedThisSessionChanged, statistics_,
             &StatisticsPanel::showStudiedThisSession);
     connect(&session_, &StudySession::writeFailed, this, &MainWindow::reportWriteFailure);
+    connect(&session_, &StudySession::waitingChanged, this, [this](int count) {
+        toolbar_->showWaiting(count);
+        grades_->setWaiting(count);
+    });
+    connect(&session_, &StudySession::reviewingChanged, grades_, &QWidget::setVisible);
+    connect(&session_, &StudySession::dueWordsDone, this, &MainWindow::dueWordsDone);
+    connect(grades_, &GradePanel::showRequested, this, [this] { card_->setBoxes({}); });
+    connect(grades_, &GradePanel::gradeRequested, &session_, &StudySession::grade);
+    toolbar_->showWaiting(session_.waitingCount());
 
     connect(controls_, &StudyControlsPanel::previousRequested, &session_, &StudySession::previous);
     connect(controls_, &StudyControlsPanel::nextRequested, &session_, &StudySession::next);
@@ -173,6 +192,7 @@ void MainWindow::addShortcuts() {
     shortcut(QKeySequence::Quit, [this] { close(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { pronounce(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { controls_->focusFind(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { openDueWords(); });
     for (int i = 0; i < 4; ++i)
         shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), [this, i] { modes_->setMode(i); });
 }
@@ -290,6 +310,10 @@ void MainWindow::reportWriteFailure(const QString& description) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Resize && watched == scroll_->viewport()) {
+        QWidget* page = scroll_->widget();
+        page->resize(scroll_->viewport()->size().expandedTo(page->minimumSizeHint()));
+    }
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && isActiveWindow() &&
         watched == QApplication::focusWidget()) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -302,6 +326,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress && !isTextInput(QApplication::focusWidget()) &&
             (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
             key->key() == Qt::Key_Right ? session_.next() : session_.previous();
+            return true;
+        }
+        // Grading a due word: 1 Again, 2 Hard, 3 Good, 4 Easy.
+        if (type == QEvent::KeyPress && session_.isReviewingDueWords() &&
+            key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4 &&
+            !qobject_cast<const QLineEdit*>(QApplication::focusWidget())) {
+            session_.grade(Fsrs::Rating(key->key() - Qt::Key_1 + 1));
             return true;
         }
     }

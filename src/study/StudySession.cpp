@@ -7,6 +7,8 @@
 #include "data/KeyScan.h"
 #include "data/Recordset.h"
 #include "data/SqlTranslator.h"
+#include "schedule/ScheduleStore.h"
+#include "selection/RefineFilters.h"
 #include "selection/Revise.h"
 #include "study/Navigation.h"
 #include "study/StudyCard.h"
@@ -19,6 +21,7 @@ StudySession::StudySession(const QString& connectionString, QObject* parent)
     connect(source_, &DataSource::rowsChanged, this, [this] {
         emit selectionChanged();
         emit countsChanged();
+        scheduleCountWaiting(); // new words come from the selection
     });
     connect(source_, &DataSource::filterProgress, this, &StudySession::refinementProgress);
     connect(source_, &DataSource::filterFinished, this, [this] {
@@ -36,6 +39,7 @@ StudySession::~StudySession() = default;
 QString StudySession::start() {
     const std::shared_ptr<Connection> connection = source_->connection();
     store_ = std::make_unique<WordStore>(connection);
+    schedule_ = std::make_unique<ScheduleStore>(connection);
     // A file opened for reading only keeps last session's marks: nothing can be written.
     if (!connection->readOnly())
         store_->clearSessionMarks();
@@ -43,6 +47,7 @@ QString StudySession::start() {
     source_->refresh();
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
+    countWaiting();
     return connection->notice();
 }
 
@@ -213,10 +218,20 @@ bool StudySession::markStudied() {
     if (!current_.isValid() || !store_)
         return false; // no word shown: nothing studied, nothing counted
     const Word word = current_;
-    if (!write([&] { store_->markStudied(word.table, word.id, QDate::currentDate()); }))
+    const bool ok = write([&] {
+        // A word studied for the first time starts its schedule as if graded Good, in the
+        // same transaction as the marks; later marks leave the schedule to the grades.
+        const WordTable table = ScheduleStore::tableOf(word.table);
+        if (schedule_ && !schedule_->schedule(table, word.id))
+            schedule_->grade(table, word.id, Fsrs::Rating::Good, today(), now(), parameters());
+        else
+            store_->markStudied(word.table, word.id, today());
+    });
+    if (!ok)
         return false;
     ++studied_;
     emit studiedThisSessionChanged(studied_);
+    scheduleCountWaiting();
     return true;
 }
 
@@ -242,6 +257,7 @@ bool StudySession::updateMeaningAndUsage(const Word& word, const QString& meanin
 
 bool StudySession::selectSource(const QString& statement) {
     cancelSelection();
+    leaveDueWords();
     source_->setRecordSource(statement);
     return tryStep([&] { source_->refresh(); });
 }
@@ -249,7 +265,7 @@ bool StudySession::selectSource(const QString& statement) {
 bool StudySession::applySelection(const QString& statement) {
     if (!selectSource(statement))
         return false;
-    refinement_ = NoRefinement;
+    refinement_ = RefineFilters::Everything;
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
     return true;
@@ -292,6 +308,7 @@ bool StudySession::isRefining() const {
 
 void StudySession::selectInSteps(const QString& statement) {
     cancelSelection();
+    leaveDueWords();
     std::shared_ptr<Recordset> atOnce;
     try {
         const std::shared_ptr<Connection> conn = source_->connection();
@@ -355,7 +372,7 @@ void StudySession::selectionScanned() {
 }
 
 void StudySession::selectionApplied() {
-    refinement_ = NoRefinement;
+    refinement_ = RefineFilters::Everything;
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
     emit selectionFinished(true);
@@ -363,6 +380,7 @@ void StudySession::selectionApplied() {
 
 int StudySession::revise() {
     cancelSelection();
+    leaveDueWords();
     const std::shared_ptr<Recordset> former = source_->recordset();
     source_->setRecordSource(Revise::Source);
     int count = 0;
@@ -381,6 +399,7 @@ int StudySession::revise() {
 
 void StudySession::beginAddingWords() {
     cancelSelection();
+    leaveDueWords();
     if (!addingWords_)
         kept_ = source_->recordset();
     addingWords_ = true;

@@ -27,7 +27,8 @@ enum class Icon {
     Ticker,
     List,
     Print,
-    Report
+    Report,
+    Due
 };
 // From the desktop's icon theme where it has one, else drawn here.
 QIcon icon(Icon which);

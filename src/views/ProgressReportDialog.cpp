@@ -3,6 +3,7 @@
 #include "maintenance/NoteWindow.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
+#include "views/ReviewPlanPanel.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -136,7 +137,12 @@ void ProgressReportDialog::buildGroups() {
     }
 }
 
+void ProgressReportDialog::fillReviews(const ScheduleStore::Report& report) {
+    reviewPlan_->fill(report);
+}
+
 void ProgressReportDialog::layOut() {
+    reviewPlan_ = new ReviewPlanPanel(this);
     // One group: its name, the two counts with their captions, the percentage with its bar.
     const auto addRow = [](QGridLayout* grid, int at, const GroupRow& r) {
         grid->addWidget(r.heading, at, 0, 1, 2);
@@ -177,6 +183,7 @@ void ProgressReportDialog::layOut() {
     layout->addLayout(head);
     layout->addWidget(allWordsFrame_);
     layout->addWidget(levelsFrame_);
+    layout->addWidget(reviewPlan_);
     layout->addLayout(foot);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }

@@ -26,8 +26,7 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 QString connectionTo(const QString& path) {
-    return QStringLiteral("Data Source=%1;Mode=Read|Write;Jet OLEDB:Database Password=%2")
-        .arg(path, ConnectionSettings::parse(ConnectionStrings::ReadWrite).password);
+    return QStringLiteral("Data Source=%1;Mode=Read|Write").arg(path);
 }
 
 } // namespace
@@ -35,6 +34,23 @@ QString connectionTo(const QString& path) {
 class TestSchemaUpgrade : public QObject {
     Q_OBJECT
 private slots:
+    void todaysFileGainsTheScheduleAndKeepsEveryMark() {
+        FixtureDb db;
+        // A learner's file as every copy is today: no schedule, no recorded version.
+        for (const char* sql :
+             {"DROP TRIGGER words_unschedule", "DROP TRIGGER spwl_unschedule",
+              "DROP TABLE schedule", "DROP TABLE review_log", "PRAGMA user_version = 0"})
+            FixtureDb::scalarAt(db.path(), QLatin1String(sql));
+        const QString marks = db.dump();
+        Connection::open(ConnectionStrings::ReadWrite);
+        QCOMPARE(db.dump(), marks);
+        QCOMPARE(db.scalar("select count(*) from sqlite_master where name in ('schedule', "
+                           "'review_log', 'schedule_due')")
+                     .toInt(),
+                 3);
+        QVERIFY(QFile::exists(db.path() + QStringLiteral(".backup-v0")));
+    }
+
     void anOlderFileIsUpgradedAfterAPrivateCopy() {
         FixtureDb db;
         QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion); // a new file's
@@ -44,7 +60,10 @@ private slots:
         {
             auto conn = Connection::open(ConnectionStrings::ReadWrite);
             QVERIFY(!conn->readOnly());
-            QVERIFY(conn->notice().isEmpty());
+            // Said once, with where the copy is.
+            QVERIFY2(conn->notice().contains(QStringLiteral("up to date")) &&
+                         conn->notice().contains(QStringLiteral(".backup-v0")),
+                     qPrintable(conn->notice()));
         }
         QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion);
         QCOMPARE(bytesOf(backup), before);
@@ -128,15 +147,33 @@ private slots:
         QCOMPARE(versionOf(path), 0);
     }
 
-    // Version 1 to 2: the session marks get an index of their own and the count of words is
-    // kept; every row and mark stays, and clearing the marks at start clears only them.
+    // A learner's file at each older version reaches the newest: the session marks get an
+    // index of their own and the count of words is kept; every row and mark stays (with the
+    // schedule a version 2 file holds), and clearing the marks at start clears only them.
+    void theMarksIndexKeepsEveryMark_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QStringList>("missing"); // what a file of that version lacks
+        const QStringList marks{"DROP INDEX words_marked", "DROP TABLE word_count",
+                                "DROP TRIGGER word_count_delete", "DROP TRIGGER word_count_rekey"};
+        const QStringList contents = marks + QStringList{"DROP TABLE content_info"};
+        QTest::newRow("before the schedule")
+            << 1
+            << contents + QStringList{"DROP TRIGGER words_unschedule",
+                                      "DROP TRIGGER spwl_unschedule", "DROP TABLE schedule",
+                                      "DROP TABLE review_log"};
+        QTest::newRow("with the schedule") << 2 << contents;
+        QTest::newRow("with the shipped list's version") << 3 << marks;
+    }
     void theMarksIndexKeepsEveryMark() {
+        QFETCH(int, version);
+        QFETCH(QStringList, missing);
         FixtureDb db;
-        for (const char* sql :
-             {"DROP INDEX words_marked", "DROP TABLE word_count", "DROP TRIGGER word_count_delete",
-              "DROP TRIGGER word_count_rekey"})
-            db.scalar(QString::fromLatin1(sql));
-        setVersion(db.path(), 1);
+        if (version >= 2)
+            db.scalar("INSERT INTO schedule (wordtable, wordid, state, stability, difficulty, due) "
+                      "VALUES ('words', 3, 2, 5.0, 4.0, '2026-01-02')");
+        for (const QString& sql : missing)
+            db.scalar(sql);
+        setVersion(db.path(), version);
         const QString before = db.dump();
         const QString unmarked = QStringLiteral(
             "select group_concat(id || name || readcount || ifnull(lastread, '') || bookmark ||"
@@ -148,16 +185,18 @@ private slots:
             QCOMPARE(db.dump(), before);
             QCOMPARE(db.scalar("select words || ' ' || last from word_count").toString(),
                      QStringLiteral("8 8"));
-            QCOMPARE(db.scalar("select count(*) from sqlite_master where name = 'words_marked'")
+            QCOMPARE(db.scalar("select count(*) from sqlite_master where name in "
+                               "('words_marked', 'schedule', 'review_log', 'content_info')")
                          .toInt(),
-                     1);
+                     4);
             WordStore(conn).clearSessionMarks();
         }
         QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion);
-        QCOMPARE(bytesOf(SchemaUpgrade::backupPath(db.path(), 1)).isEmpty(), false);
+        QCOMPARE(bytesOf(SchemaUpgrade::backupPath(db.path(), version)).isEmpty(), false);
         QCOMPARE(db.scalar("select count(*) from words where sessionbm = 1").toInt(), 0);
         QCOMPARE(db.scalar("select sessionbm from spwl where name = 'dogma'").toInt(), 1);
         QCOMPARE(db.scalar(unmarked), rowsBefore);
+        QCOMPARE(db.scalar("select count(*) from schedule").toInt(), version >= 2 ? 1 : 0);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "study/StudySession.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
+#include "ui/Look.h"
 
 #include <functional>
 #include <memory>
@@ -56,6 +57,8 @@ struct MainWindowSession {
     MainWindowSession(const std::vector<WordRow>& words, std::unique_ptr<Random> random,
                       bool load = true)
         : db(words), modes(QSize(1280, 1024)) {
+        // Laid out as the learner sees it: the program's own look.
+        qApp->setStyleSheet(Look::styleSheet());
         Random::setGlobal(std::move(random));
         session = std::make_unique<StudySession>(ConnectionStrings::Shared);
         form = std::make_unique<MainWindow>(*session, speech, &modes);
