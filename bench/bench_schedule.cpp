@@ -1,7 +1,9 @@
 // The schedule at 100,000 and 1,000,000 words with 1,000,000 review-log rows: the due count,
-// the words waiting today, one grade, the progress report's figures.
+// the words waiting today, one grade, the progress report's figures; and the same steps as
+// the learner takes them through the study session.
 #include "data/Database.h"
 #include "schedule/ScheduleStore.h"
+#include "study/StudySession.h"
 #include "SyntheticDb.h"
 
 #include <benchmark/benchmark.h>
@@ -187,6 +189,57 @@ void ReportFigures(benchmark::State& state) {
         benchmark::DoNotOptimize(store.report(kToday));
 }
 BENCHMARK(ReportFigures)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
+
+// The study session over the scheduled words on the benchmark's day, all words selected.
+struct ScheduledSession {
+    explicit ScheduledSession(const benchmark::State& state) {
+        db(state);
+        session.setClock([] { return QDateTime(kToday, QTime(10, 0)); });
+        session.start();
+    }
+    StudySession session{ConnectionStrings::ReadWrite};
+};
+
+// The toolbar's "Due Words (n)" counted again after an action, over every word.
+void WaitingCountThroughTheSession(benchmark::State& state) {
+    ScheduledSession s(state);
+    for (auto _ : state) {
+        s.session.recountWaiting();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(s.session.waitingCount());
+    }
+    state.counters["waiting"] = s.session.waitingCount();
+}
+BENCHMARK(WaitingCountThroughTheSession)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
+
+// "Due Words": the waiting words become the selection and the most overdue is shown.
+void DueSelectionThroughTheSession(benchmark::State& state) {
+    ScheduledSession s(state);
+    int opened = 0;
+    for (auto _ : state) {
+        opened = s.session.openDueWords();
+        state.PauseTiming();
+        s.session.applySelection(StudySession::AllWords);
+        state.ResumeTiming();
+    }
+    state.counters["words"] = opened;
+}
+BENCHMARK(DueSelectionThroughTheSession)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
+
+// A grade on the card during "Due Words": stored, counted, the next due word shown.
+void GradeThroughTheSession(benchmark::State& state) {
+    ScheduledSession s(state);
+    s.session.openDueWords();
+    int i = 0;
+    for (auto _ : state) {
+        if (!s.session.grade(Fsrs::Rating(1 + i++ % 4))) {
+            state.PauseTiming();
+            s.session.openDueWords();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(GradeThroughTheSession)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -71,6 +71,19 @@ void NextWordClick(benchmark::State& state) {
 }
 BENCHMARK(NextWordClick)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
 
+// "Previous Word" alone, from a random word each time.
+void PreviousWordClick(benchmark::State& state) {
+    LargeMainWindow& large = largeMainWindow(int(state.range(0)));
+    QPushButton* previous = child<QPushButton>(large.form.get(), "Command10_0");
+    for (auto _ : state) {
+        state.PauseTiming();
+        large.session->randomWord();
+        state.ResumeTiming();
+        previous->click();
+    }
+}
+BENCHMARK(PreviousWordClick)->Apply(atBothSizes)->Unit(benchmark::kMillisecond);
+
 void RandomWordClick(benchmark::State& state) {
     LargeMainWindow& large = largeMainWindow(int(state.range(0)));
     QPushButton* random = child<QPushButton>(large.form.get(), "cmdRandomWord");
