@@ -56,6 +56,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
     QApplication::setWindowIcon(Look::icon(Look::Icon::App));
-    app.setStyleSheet(Look::styleSheet());
+    Look::applyStoredAppearance();
     return Main(app, instance, warm);
 }

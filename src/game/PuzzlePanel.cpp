@@ -63,14 +63,17 @@ void setShown(std::initializer_list<QWidget*> widgets, bool shown) {
 
 PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frameMain"));
+    setProperty("surface", QStringLiteral("card"));
     clickMessage_ = label(tr("Click on the boxes below to guess the word from Meaning"),
                           QStringLiteral("lblClickBoxMsg"), this);
+    clickMessage_->setProperty("tone", QStringLiteral("muted"));
     meaningPicture_ = label(QString(), QStringLiteral("Picture2"), this);
     meaningPicture_->setPixmap(Look::icon(Look::Icon::App).pixmap(34, 34));
     meaningPicture_->setToolTip(tr("Meaning"));
     meaning_ = label(QString(), QStringLiteral("lblMeaning"), this);
     meaning_->setWordWrap(true);
     meaning_->setFont(Look::arial(15, true));
+    meaning_->setProperty("tone", QStringLiteral("ink"));
     meaning_->setAccessibleName(tr("Meaning"));
     usagePicture_ = label(QString(), QStringLiteral("Picture3"), this);
     usagePicture_->setPixmap(quotePicture());
@@ -82,6 +85,8 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     usage_->setFont(usageFont);
     usage_->setAccessibleName(tr("Usage"));
     prize_ = label(QString(), QStringLiteral("lblPrizeMoney"), this);
+    prize_->setProperty("tone", QStringLiteral("accent"));
+    Look::setTextSize(prize_, prize_->font().pointSizeF(), true);
     boxes_ = new LetterBoxesPanel(this);
     verdict_ = label(QString(), QStringLiteral("lblGuess"), this);
     verdict_->setFont(Look::arial(12, true));
@@ -118,6 +123,7 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
 
 QLayout* PuzzlePanel::buildButtons() {
     nextButton_ = named(new QPushButton(tr("Next Puzzle >"), this), QStringLiteral("cmdNext"));
+    nextButton_->setProperty("accent", true);
     newGameButton_ = named(new QPushButton(tr("New Game"), this), QStringLiteral("cmdNewGame"));
     exitButton_ = named(new QPushButton(tr("Exit"), this), QStringLiteral("cmdExitGame"));
     auto* buttons = new QHBoxLayout;
@@ -135,7 +141,10 @@ QLayout* PuzzlePanel::buildSolvedRow() {
     solvedMeaning_ = label(QString(), QStringLiteral("lblMean2"), this);
     solvedMeaning_->setWordWrap(true);
     solvedMeaning_->setFont(Look::arial(14, true));
+    solvedMeaning_->setProperty("tone", QStringLiteral("ink"));
     nextLevel_ = label(QString(), QStringLiteral("lblDiffLevelMsg"), this);
+    nextLevel_->setProperty("tone", QStringLiteral("muted"));
+    Look::setTextSize(nextLevel_, 11, false);
     nextLevel_->setWordWrap(true);
     talkButton_ = named(new QPushButton(this), QStringLiteral("cmdTalk"));
     talkButton_->setIcon(Look::icon(Look::Icon::Speaker));
@@ -172,8 +181,8 @@ void PuzzlePanel::startGuessing() {
 void PuzzlePanel::showVerdict(bool right) {
     verdict_->setText(right ? tr("Correct")
                             : tr("Wrong Guess. Take another guess or Click 'Show Correct'"));
-    verdict_->setStyleSheet(
-        QStringLiteral("color: %1;").arg((right ? RightVerdict : WrongVerdict).name()));
+    verdict_->setProperty("verdict", right ? QStringLiteral("right") : QStringLiteral("wrong"));
+    Look::restyle(verdict_);
     verdict_->show();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFrame>
 
 class LetterBoxesPanel;
@@ -13,9 +12,6 @@ class QPushButton;
 class PuzzlePanel : public QFrame {
     Q_OBJECT
 public:
-    inline static const QColor RightVerdict = QColor(0, 0x80, 0);
-    inline static const QColor WrongVerdict = QColor(0xff, 0, 0);
-
     explicit PuzzlePanel(QWidget* parent = nullptr);
 
     LetterBoxesPanel* boxes() const { return boxes_; }

@@ -83,6 +83,7 @@ void MainWindow::buildWindow() {
     container_ = container;
     counters_ = new SelectionCountersPanel(container);
     auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
+    cardFrame->setProperty("surface", QStringLiteral("card"));
     card_ = new WordCardPanel(cardFrame);
     controls_ = new StudyControlsPanel(cardFrame);
     auto* cardLayout = new QVBoxLayout(cardFrame);

@@ -20,8 +20,6 @@ NavigateWindow::NavigateWindow(StudySession& session, Speech& speech, QWidget* o
     setObjectName(QStringLiteral("frmNavigate"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Navigate - Verbaloom!"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("NavigateWindow { background: #f3f0e8; }"));
     buildWindow();
     layOut();
     connectControls();
@@ -34,8 +32,7 @@ void NavigateWindow::buildWindow() {
         named(new QLabel(tr("Current Difficutly Level:"), this), QStringLiteral("Label1"));
     levelLabel_ = named(new QLabel(this), QStringLiteral("lblDiffLevel"));
     levelLabel_->setFont(Look::arial(11, true));
-    levelLabel_->setStyleSheet(
-        QStringLiteral("color: #c0392b; background: transparent; border: none;"));
+    levelLabel_->setProperty("tone", QStringLiteral("mark"));
     levelLabel_->setAccessibleName(tr("Current Difficulty Level"));
     previousButton_ = named(new QPushButton(tr("<="), this), QStringLiteral("Command2"));
     nextButton_ = named(new QPushButton(tr("=>"), this), QStringLiteral("Command1"));

@@ -60,7 +60,7 @@ QLabel* countLabel(const char* objectName, QWidget* parent) {
     QLabel* l = label(QString(), name(objectName), parent);
     l->setFont(Look::arial(12, true));
     l->setMinimumWidth(60);
-    l->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    l->setProperty("tone", QStringLiteral("accent"));
     return l;
 }
 
@@ -74,9 +74,7 @@ QProgressBar* bar(const char* objectName, QWidget* parent) {
 
 QFrame* frame(const QString& objectName, QWidget* parent) {
     auto* f = Widgets::named(new QFrame(parent), objectName);
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { background: #ffffff; border: 1px solid #d8d2c4;"
-                                    " border-radius: 8px; }")
-                         .arg(objectName));
+    f->setProperty("surface", QStringLiteral("card"));
     return f;
 }
 
@@ -92,13 +90,13 @@ ProgressReportDialog::ProgressReportDialog(QWidget* parent) : QDialog(parent) {
     pictureLabel_->setAccessibleName(tr("Progress Report"));
     titleLabel_ = label(tr("Progress Report"), QStringLiteral("Label18"), this);
     titleLabel_->setFont(Look::arial(18, true));
-    titleLabel_->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    titleLabel_->setProperty("tone", QStringLiteral("accent"));
     allWordsFrame_ = frame(QStringLiteral("Frame1"), this);
     levelsFrame_ = frame(QStringLiteral("Frame2"), this);
     buildGroups();
     recommendationLabel_ = label(recommendation(), QStringLiteral("Label4"), this);
     recommendationLabel_->setWordWrap(true);
-    recommendationLabel_->setStyleSheet(QStringLiteral("color: #8a6d2f;"));
+    recommendationLabel_->setProperty("tone", QStringLiteral("note"));
     layOut();
     setMinimumWidth(680);
     adjustSize();
@@ -110,9 +108,7 @@ void ProgressReportDialog::buildGroups() {
         GroupRow& row = groups_[size_t(g.group)];
         row.heading = label(tr(g.heading), name(g.headingName), parent);
         row.heading->setFont(Look::arial(11, true));
-        // Plain headings, whatever the application's sheet says of labels by these names.
-        row.heading->setStyleSheet(
-            QStringLiteral("color: #1b3a4b; background: transparent; border: none; padding: 0;"));
+        row.heading->setProperty("tone", QStringLiteral("ink"));
         row.totalCaption = label(tr("Total Words"), name(g.totalCaptionName), parent);
         row.secondCaption = label(tr(g.secondCaption), name(g.secondCaptionName), parent);
         row.total = countLabel(g.totalName, parent);
@@ -129,9 +125,7 @@ void ProgressReportDialog::buildGroups() {
         row.advice->setFocusPolicy(Qt::StrongFocus);
         row.advice->setToolTip(tr("How to select these words"));
         row.advice->setAccessibleDescription(adviceTitle(g.group));
-        row.advice->setStyleSheet(
-            QStringLiteral("QLabel { color: #1f6f8b; text-decoration: underline; padding: 2px 4px; }"
-                           "QLabel:focus { border: 1px dotted #1f6f8b; }"));
+        row.advice->setProperty("link", true);
         row.advice->installEventFilter(this);
     }
 }

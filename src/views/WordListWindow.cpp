@@ -38,8 +38,6 @@ WordListWindow::WordListWindow(StudySession& session, Speech& speech, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("List View"));
     setWindowIcon(Look::icon(Look::Icon::List));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("WordListWindow { background: #f3f0e8; }"));
     buildWindow();
     layOut();
     connectControls();
@@ -55,11 +53,7 @@ void WordListWindow::buildWindow() {
     findBox_->setClearButtonEnabled(true);
     findBox_->setMaxLength(200);
     findBox_->setPlaceholderText(tr("first letters of a word"));
-    // Not the study card's borderless word box, whose name it shares.
-    findBox_->setStyleSheet(
-        QStringLiteral("QLineEdit { border: 1px solid #b9b09b; border-radius: 5px;"
-                       " background: #ffffff; padding: 4px 6px; color: #22313a; }"
-                       "QLineEdit:focus { border: 2px solid #1f6f8b; }"));
+    findBox_->setProperty("framed", true);
     findCaption_->setBuddy(findBox_);
     refineButton_ =
         named(new QPushButton(tr("&Refine Selection ..."), this), QStringLiteral("Command1"));

@@ -6,6 +6,7 @@
 #include "study/StudySession.h"
 #include "support/Fakes.h"
 #include "support/Fixture.h"
+#include "ui/Look.h"
 
 #include <functional>
 #include <memory>
@@ -57,6 +58,8 @@ struct MainWindowSession {
                       bool load = true)
         : db(words), modes(QSize(1280, 1024)) {
         Random::setGlobal(std::move(random));
+        // The windows in the colours and the style sheet the program puts in force.
+        Look::applyAppearance(AppSettings::Appearance::Light);
         session = std::make_unique<StudySession>(ConnectionStrings::Shared);
         form = std::make_unique<MainWindow>(*session, speech, &modes);
         if (load)
