@@ -60,10 +60,10 @@ GameHintsPanel::GameHintsPanel(QWidget* parent) : QFrame(parent) {
     }
     layout->addStretch();
     auto* costCaption = label(tr("Hint will cost you:"), QStringLiteral("Label2"), this);
-    cost_ = label(QStringLiteral("10"), QStringLiteral("lblCost"), this);
+    cost_ = Widgets::valueLabel(tr("Hint will cost you"), QStringLiteral("lblCost"), this);
+    cost_->setText(QStringLiteral("10"));
     cost_->setFont(Look::arial(13, true));
     cost_->setProperty("tone", QStringLiteral("mark"));
-    cost_->setAccessibleName(tr("Hint will cost you"));
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(costCaption);
     costRow->addWidget(cost_);

@@ -27,13 +27,13 @@ LetterBoxesPanel::LetterBoxesPanel(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < WordPuzzle::MaxLetters; ++i) {
         auto* frame = named(new QFrame(this), QStringLiteral("shapeWLtr_%1").arg(i));
         frame->setProperty("surface", QStringLiteral("letterFrame"));
-        auto* box = label(QString(), QStringLiteral("lblWordLetter_%1").arg(i), frame);
+        auto* box = Widgets::valueLabel(tr("Letter %1").arg(i + 1),
+                                        QStringLiteral("lblWordLetter_%1").arg(i), frame);
         box->setAlignment(Qt::AlignCenter);
         box->setFont(Look::arial(19, true));
         box->setFixedSize(34, 46);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setCursor(Qt::PointingHandCursor);
-        box->setAccessibleName(tr("Letter %1").arg(i + 1));
         box->setToolTip(tr("Click, or type a letter"));
         box->installEventFilter(this);
         auto* frameLayout = new QVBoxLayout(frame);

@@ -70,28 +70,25 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     meaningPicture_ = label(QString(), QStringLiteral("Picture2"), this);
     meaningPicture_->setPixmap(Look::icon(Look::Icon::App).pixmap(34, 34));
     meaningPicture_->setToolTip(tr("Meaning"));
-    meaning_ = label(QString(), QStringLiteral("lblMeaning"), this);
+    meaning_ = Widgets::valueLabel(tr("Meaning"), QStringLiteral("lblMeaning"), this);
     meaning_->setWordWrap(true);
     meaning_->setFont(Look::arial(15, true));
     meaning_->setProperty("tone", QStringLiteral("ink"));
-    meaning_->setAccessibleName(tr("Meaning"));
     usagePicture_ = label(QString(), QStringLiteral("Picture3"), this);
     usagePicture_->setPixmap(quotePicture());
     usagePicture_->setToolTip(tr("Usage"));
-    usage_ = label(QString(), QStringLiteral("lblExample"), this);
+    usage_ = Widgets::valueLabel(tr("Usage"), QStringLiteral("lblExample"), this);
     usage_->setWordWrap(true);
     QFont usageFont = Look::arial(13);
     usageFont.setItalic(true);
     usage_->setFont(usageFont);
-    usage_->setAccessibleName(tr("Usage"));
     prize_ = label(QString(), QStringLiteral("lblPrizeMoney"), this);
     prize_->setProperty("tone", QStringLiteral("accent"));
     Look::setTextSize(prize_, prize_->font().pointSizeF(), true);
     boxes_ = new LetterBoxesPanel(this);
-    verdict_ = label(QString(), QStringLiteral("lblGuess"), this);
+    verdict_ = Widgets::valueLabel(tr("Verdict"), QStringLiteral("lblGuess"), this, true);
     verdict_->setFont(Look::arial(12, true));
     verdict_->setAlignment(Qt::AlignCenter);
-    verdict_->setAccessibleName(tr("Verdict"));
 
     auto* meaningRow = new QHBoxLayout;
     meaningRow->addWidget(meaningPicture_, 0, Qt::AlignTop);
@@ -142,7 +139,7 @@ QLayout* PuzzlePanel::buildSolvedRow() {
     solvedMeaning_->setWordWrap(true);
     solvedMeaning_->setFont(Look::arial(14, true));
     solvedMeaning_->setProperty("tone", QStringLiteral("ink"));
-    nextLevel_ = label(QString(), QStringLiteral("lblDiffLevelMsg"), this);
+    nextLevel_ = Widgets::valueLabel(tr("Solved"), QStringLiteral("lblDiffLevelMsg"), this, true);
     nextLevel_->setProperty("tone", QStringLiteral("muted"));
     Look::setTextSize(nextLevel_, 11, false);
     nextLevel_->setWordWrap(true);
@@ -184,11 +181,14 @@ void PuzzlePanel::showVerdict(bool right) {
     verdict_->setProperty("verdict", right ? QStringLiteral("right") : QStringLiteral("wrong"));
     Look::restyle(verdict_);
     verdict_->show();
+    verdict_->announce();
 }
 
 void PuzzlePanel::showSolved(const QString& nextLevelMessage) {
     nextLevel_->setText(nextLevelMessage);
     verdict_->hide();
+    nextLevel_->show();
+    nextLevel_->announce();
     setShown({nextButton_, solvedPicture_, talkButton_, nextLevel_, solvedMeaning_}, true);
     setShown({meaning_, meaningPicture_, usage_, usagePicture_, prize_}, false);
     nextButton_->setFocus();

@@ -5,6 +5,7 @@
 class LetterBoxesPanel;
 class QLabel;
 class QPushButton;
+class ValueLabel;
 
 // The puzzle in play: the meaning and the masked usage to guess from, the points it is
 // worth, the letter boxes and the verdict on the last letter; once solved, the word's
@@ -44,10 +45,10 @@ private:
     QLabel* usage_;
     QLabel* prize_;
     LetterBoxesPanel* boxes_;
-    QLabel* verdict_;
+    ValueLabel* verdict_;
     QLabel* solvedPicture_ = nullptr;
     QLabel* solvedMeaning_ = nullptr;
-    QLabel* nextLevel_ = nullptr;
+    ValueLabel* nextLevel_ = nullptr;
     QPushButton* talkButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
     QPushButton* newGameButton_ = nullptr;

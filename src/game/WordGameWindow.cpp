@@ -11,6 +11,7 @@
 #include "game/PuzzlePanel.h"
 #include "study/StudySession.h"
 #include "ui/DeferredClose.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
@@ -39,6 +40,7 @@ WordGameWindow::WordGameWindow(StudySession& session, Speech& speech, QWidget* c
     setWindowTitle(tr("Game"));
     setWindowIcon(Look::icon(Look::Icon::Game));
     buildWindow();
+    Keys::likeADialog(this);
     resize(980, 540);
     setMinimumSize(940, 520);
     if (centreOver)
@@ -50,10 +52,9 @@ void WordGameWindow::buildWindow() {
     title->setFont(Look::arial(20, true));
     title->setProperty("tone", QStringLiteral("accent"));
     auto* puzzles = label(tr("Total Puzzles Q's: 7"), QStringLiteral("Label1"), this);
-    puzzleNumber_ = label(QString(), QStringLiteral("lblPuzzleNo"), this);
+    puzzleNumber_ = Widgets::valueLabel(tr("Puzzle number"), QStringLiteral("lblPuzzleNo"), this);
     puzzleNumber_->setProperty("tone", QStringLiteral("ink"));
     Look::setTextSize(puzzleNumber_, 13, true);
-    puzzleNumber_->setAccessibleName(tr("Puzzle number"));
     highScore_ = label(QString(), QStringLiteral("lblHighScore"), this);
     highScore_->setProperty("surface", QStringLiteral("note"));
     highScore_->hide();
@@ -62,11 +63,11 @@ void WordGameWindow::buildWindow() {
         caption->setProperty("tone", QStringLiteral("muted"));
         Look::setTextSize(caption, 11, false);
     }
-    score_ = label(QStringLiteral("0"), QStringLiteral("lblScore"), this);
+    score_ = Widgets::valueLabel(tr("Score"), QStringLiteral("lblScore"), this);
+    score_->setText(QStringLiteral("0"));
     score_->setProperty("tone", QStringLiteral("accent"));
     Look::setTextSize(score_, 16, true);
     score_->setMinimumWidth(70);
-    score_->setAccessibleName(tr("Score"));
     auto* head = new QHBoxLayout;
     head->addWidget(title);
     head->addSpacing(18);

@@ -97,6 +97,7 @@ QFrame* TipDialog::buildCard() {
     auto* answerArea = named(new QScrollArea(card), QStringLiteral("answerArea"));
     answerArea->setWidget(answer_);
     answerArea->setWidgetResizable(true);
+    answerArea->setFocusPolicy(Qt::NoFocus);
     answerArea->setFrameShape(QFrame::NoFrame);
     answerArea->setProperty("surface", QStringLiteral("clear"));
     auto* grid = new QGridLayout(card);

@@ -144,6 +144,7 @@ QuizOptionsPanel::QuizOptionsPanel(QWidget* parent)
     setObjectName(QStringLiteral("Frame2"));
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the options take the focus, and scroll into view
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* list = new QWidget;

@@ -11,11 +11,13 @@
 #include "study/StudyCard.h"
 #include "study/StudySession.h"
 #include "ui/DeferredClose.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,10 +33,9 @@ using Widgets::named;
 
 namespace {
 
-QLabel* valueLabel(const QString& name, const QString& accessibleName, QWidget* parent) {
-    QLabel* value = label(QString(), name, parent);
-    value->setAccessibleName(accessibleName);
-    return value;
+ValueLabel* valueLabel(const QString& name, const QString& caption, QWidget* parent,
+                       bool live = false) {
+    return Widgets::valueLabel(caption, name, parent, live);
 }
 
 } // namespace
@@ -48,6 +49,7 @@ QuizWindow::QuizWindow(StudySession& session, Speech& speech, QWidget* centreOve
     setWindowIcon(Look::icon(Look::Icon::Quiz));
     buildWindow();
     addShortcuts();
+    Keys::likeADialog(this);
     resize(780, 600);
     setMinimumSize(640, 540);
     if (centreOver)
@@ -81,7 +83,7 @@ void QuizWindow::buildWindow() {
     verifyButton_->setProperty("accent", true);
     nextButton_ = named(new QPushButton(tr("Next Question"), this), QStringLiteral("nextButton"));
     nextButton_->setToolTip(tr("Enter"));
-    verdict_ = valueLabel(QStringLiteral("Label2"), tr("Verdict"), this);
+    verdict_ = valueLabel(QStringLiteral("Label2"), tr("Verdict"), this, true);
     verdict_->setFont(Look::arial(14, true));
     verdict_->setMinimumWidth(130);
     auto* scoreCaption = label(tr("Score"), QStringLiteral("Label13"), this);
@@ -172,6 +174,7 @@ QWidget* QuizWindow::buildHintArea() {
     usageCover_->setProperty("surface", QStringLiteral("note"));
     usageCover_->setCursor(Qt::PointingHandCursor);
     usageCover_->setToolTip(tr("Shows how the word is used (F2)"));
+    usageCover_->setFocusPolicy(Qt::StrongFocus);
     usageCover_->installEventFilter(this);
     auto* layout = new QGridLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -286,6 +289,8 @@ void QuizWindow::showVerdict(const QString& text, std::optional<Look::Colour> ve
                                                                        : QStringLiteral("wrong"));
     Look::restyle(verdict_);
     verdict_->setText(text);
+    if (!text.isEmpty())
+        verdict_->announce();
 }
 
 void QuizWindow::verifyClicked() {
@@ -360,8 +365,10 @@ void QuizWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == usageCover_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (watched == usageCover_ && (clicked || key == Qt::Key_Space)) {
         usageCover_->hide();
         return true;
     }

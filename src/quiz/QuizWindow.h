@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QuizOptionsPanel;
+class ValueLabel;
 class Speech;
 class StudySession;
 
@@ -74,7 +75,7 @@ private:
     QLabel* usageCover_ = nullptr;
     QPushButton* verifyButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    ValueLabel* verdict_ = nullptr;
     QLabel* score_ = nullptr;
     QPushButton* wordSelectionButton_ = nullptr;
     QPushButton* refineSelectionButton_ = nullptr;

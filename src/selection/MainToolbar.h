@@ -29,6 +29,9 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     QAction* action(const QString& key) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void actionTriggered(const QString& key);
     void addWordRequested();

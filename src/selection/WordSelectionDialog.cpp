@@ -74,6 +74,7 @@ QGroupBox* WordSelectionDialog::buildWordListChoice() {
     auto* caption = label(tr("Choose a WordList"), QStringLiteral("Label4"), box);
     wordListChoice_ = named(new QListWidget(box), QStringLiteral("lstWLSelect"));
     wordListChoice_->setMaximumHeight(54);
+    wordListChoice_->setAccessibleName(tr("Choose a WordList"));
     caption->setBuddy(wordListChoice_);
     wordListDescription_ = label(QString(), QStringLiteral("Label5"), box);
     wordListDescription_->setWordWrap(true);

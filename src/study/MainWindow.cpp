@@ -16,6 +16,7 @@
 #include "study/StudyControlsPanel.h"
 #include "study/StudySession.h"
 #include "study/WordCardPanel.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     buildWindow();
     connectSession();
     addShortcuts();
+    Keys::enterPressesButtons(this);
 
     // One filter for the whole application: keys that step words and hold the hint wherever
     // the focus is in this window.
@@ -100,6 +102,8 @@ void MainWindow::buildWindow() {
     goneThroughCaption->setFont(Look::arial(9, true));
     wordsGoneThrough_ = named(new QListWidget(container), QStringLiteral("lstRead"));
     wordsGoneThrough_->setFont(Look::arial(10));
+    wordsGoneThrough_->setAccessibleName(tr("Words you have gone through"));
+    wordsGoneThrough_->setAccessibleDescription(tr("Enter shows a word's meaning and usage"));
     goneThroughCaption->setBuddy(wordsGoneThrough_);
 
     auto* side = new QVBoxLayout;
@@ -124,6 +128,8 @@ void MainWindow::buildWindow() {
     centring->addWidget(container, 0, 0);
     auto* scroll = named(new QScrollArea(this), QStringLiteral("mainScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own: the page follows the focus as Tab moves through it.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(page);
     setCentralWidget(scroll);

@@ -17,9 +17,10 @@ SelectionCountersPanel::SelectionCountersPanel(QWidget* parent) : QFrame(parent)
     refinedCaption->setToolTip(tr("These number of words that you can use"));
     auto* refinedUnit = label(tr("words"), QStringLiteral("Label23"), this);
     auto* positionCaption = label(tr("Word No.:"), QStringLiteral("Label7"), this);
-    refinedCount_ = label(QString(), QStringLiteral("Label10_0"), this);
-    position_ = label(QString(), QStringLiteral("Label10_1"), this);
-    selectionCount_ = label(QString(), QStringLiteral("Label10_2"), this);
+    refinedCount_ = Widgets::valueLabel(tr("Refined Selection"), QStringLiteral("Label10_0"), this);
+    position_ = Widgets::valueLabel(tr("Word No."), QStringLiteral("Label10_1"), this);
+    selectionCount_ =
+        Widgets::valueLabel(tr("Current Selection"), QStringLiteral("Label10_2"), this);
     for (QLabel* caption : {selectionCaption, selectionUnit, refinedCaption, refinedUnit,
                             positionCaption})
         Look::setTextSize(caption, 11, false);
@@ -27,9 +28,6 @@ SelectionCountersPanel::SelectionCountersPanel(QWidget* parent) : QFrame(parent)
         value->setProperty("value", true);
         Look::setTextSize(value, 13, true);
     }
-    refinedCount_->setAccessibleName(tr("Refined Selection"));
-    position_->setAccessibleName(tr("Word No."));
-    selectionCount_->setAccessibleName(tr("Current Selection"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 6, 14, 6);

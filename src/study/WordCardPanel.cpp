@@ -71,6 +71,7 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     wordBox_ = named(new QLineEdit(this), QStringLiteral("Text1"));
     wordBox_->setReadOnly(true);
     wordBox_->setProperty("bare", true);
+    wordBox_->setAccessibleName(tr("Word"));
     wordBox_->setFont(Look::arial(28, true));
     wordBox_->setAlignment(Qt::AlignCenter);
     wordBox_->setMinimumHeight(56);
@@ -86,6 +87,7 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     auto* meaningHint = label(tr("Click to see Meaning"), QStringLiteral("Label26"), this);
     meaningHint->setProperty("tone", QStringLiteral("muted"));
     meaningBox_ = textBox(QStringLiteral("Text2"), Look::arial(16), this);
+    meaningBox_->setAccessibleName(tr("Meaning"));
     guessMeaningLabel_ = guessLabel(
         tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
         QStringLiteral("Label6"), this);
@@ -94,6 +96,7 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     QFont usageFont = Look::arial(14);
     usageFont.setItalic(true);
     usageBox_ = textBox(QStringLiteral("Text3"), usageFont, this);
+    usageBox_->setAccessibleName(tr("Usage"));
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

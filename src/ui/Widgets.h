@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ValueLabel.h"
+
 #include <QLabel>
 #include <QString>
 
@@ -17,6 +19,12 @@ inline QLabel* label(const QString& text, const QString& name, QWidget* parent) 
     auto* l = named(new QLabel(text, parent), name);
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+// A named label for a value, heard with its caption; a live one is announced when it changes.
+inline ValueLabel* valueLabel(const QString& caption, const QString& name, QWidget* parent,
+                              bool live = false) {
+    return named(new ValueLabel(caption, parent, live), name);
 }
 
 } // namespace Widgets

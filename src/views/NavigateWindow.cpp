@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Speech.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 #include "views/ListView.h"
@@ -23,6 +24,7 @@ NavigateWindow::NavigateWindow(StudySession& session, Speech& speech, QWidget* o
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
     showLevel(session_.currentWord());
 }
 
@@ -30,10 +32,10 @@ NavigateWindow::NavigateWindow(StudySession& session, Speech& speech, QWidget* o
 void NavigateWindow::buildWindow() {
     levelCaption_ =
         named(new QLabel(tr("Current Difficutly Level:"), this), QStringLiteral("Label1"));
-    levelLabel_ = named(new QLabel(this), QStringLiteral("lblDiffLevel"));
+    levelLabel_ =
+        Widgets::valueLabel(tr("Current Difficulty Level"), QStringLiteral("lblDiffLevel"), this);
     levelLabel_->setFont(Look::arial(11, true));
     levelLabel_->setProperty("tone", QStringLiteral("mark"));
-    levelLabel_->setAccessibleName(tr("Current Difficulty Level"));
     previousButton_ = named(new QPushButton(tr("<="), this), QStringLiteral("Command2"));
     nextButton_ = named(new QPushButton(tr("=>"), this), QStringLiteral("Command1"));
     previousButton_->setToolTip(tr("Previous Word"));

@@ -56,8 +56,8 @@ QString name(const char* n) {
     return QString::fromLatin1(n);
 }
 
-QLabel* countLabel(const char* objectName, QWidget* parent) {
-    QLabel* l = label(QString(), name(objectName), parent);
+QLabel* countLabel(const QString& caption, const char* objectName, QWidget* parent) {
+    QLabel* l = Widgets::valueLabel(caption, name(objectName), parent);
     l->setFont(Look::arial(12, true));
     l->setMinimumWidth(60);
     l->setProperty("tone", QStringLiteral("accent"));
@@ -111,12 +111,11 @@ void ProgressReportDialog::buildGroups() {
         row.heading->setProperty("tone", QStringLiteral("ink"));
         row.totalCaption = label(tr("Total Words"), name(g.totalCaptionName), parent);
         row.secondCaption = label(tr(g.secondCaption), name(g.secondCaptionName), parent);
-        row.total = countLabel(g.totalName, parent);
-        row.second = countLabel(g.secondName, parent);
+        row.total = countLabel(tr(g.heading) + QLatin1Char(' ') + tr("Total Words"), g.totalName,
+                               parent);
+        row.second = countLabel(tr(g.secondCaption), g.secondName, parent);
         row.percent = label(QString(), name(g.percentName), parent);
         row.bar = bar(g.barName, parent);
-        row.total->setAccessibleName(tr(g.heading) + QLatin1Char(' ') + tr("Total Words"));
-        row.second->setAccessibleName(tr(g.secondCaption));
         row.bar->setAccessibleName(tr(g.heading));
         if (!g.adviceName)
             continue;

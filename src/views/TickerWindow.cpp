@@ -4,6 +4,7 @@
 #include "data/Speech.h"
 #include "study/StudyCard.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 #include "views/Ticker.h"
@@ -40,6 +41,7 @@ TickerWindow::TickerWindow(StudySession& session, Speech& speech, QWidget* paren
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
 
     setWordMarked(false);
     resize(kBaseSize);
@@ -61,13 +63,13 @@ void TickerWindow::buildWindow() {
     wordBox_->setReadOnly(true);
     wordBox_->setProperty("bare", true);
     wordBox_->setAlignment(Qt::AlignCenter);
-    wordBox_->setFocusPolicy(Qt::ClickFocus);
+
     wordBox_->setAccessibleName(tr("Word"));
     detailsBox_ = named(new QPlainTextEdit(wordCard_), QStringLiteral("Text2"));
     detailsBox_->setReadOnly(true);
     detailsBox_->setProperty("bare", true);
     detailsBox_->setTabChangesFocus(true);
-    detailsBox_->setFocusPolicy(Qt::ClickFocus);
+
     detailsBox_->setAccessibleName(tr("Meaning and usage"));
 
     markStudiedButton_ =
@@ -146,6 +148,8 @@ void TickerWindow::layOut() {
     keep.setRetainSizeWhenHidden(true);
     tickerSettings_->setSizePolicy(keep);
 
+    setTabOrder(wordBox_, detailsBox_);
+    setTabOrder(detailsBox_, previousButton_);
     setTabOrder(previousButton_, randomButton_);
     setTabOrder(randomButton_, nextButton_);
     setTabOrder(nextButton_, pronounceButton_);

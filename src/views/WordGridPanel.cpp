@@ -77,6 +77,9 @@ void WordGridPanel::buildTable() {
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideRight);
     table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab leaves the list for the buttons; the arrows move within it.
+    table_->setTabKeyNavigation(false);
+    table_->setAccessibleName(tr("List of Words in the Recordset"));
     table_->setAccessibleDescription(
         tr("Double-click a word, or press Enter, to see its texts whole"));
     // Rows keep one height and are never measured, so only the rows on screen are read; a

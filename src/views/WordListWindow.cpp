@@ -5,6 +5,7 @@
 #include "selection/RefineSelectionDialog.h"
 #include "study/Navigation.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -41,6 +41,7 @@ WordListWindow::WordListWindow(StudySession& session, Speech& speech, QWidget* p
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
     resize(980, 620);
     setMinimumSize(640, 400);
 }
@@ -106,8 +107,6 @@ void WordListWindow::connectControls() {
     connect(printButton_, &QPushButton::clicked, this, &WordListWindow::printWords);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(pronounceButton_, &QPushButton::clicked, this, &WordListWindow::pronounce);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
 }
 
 void WordListWindow::start() {
