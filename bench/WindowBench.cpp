@@ -1,6 +1,6 @@
 #include "WindowBench.h"
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "data/Database.h"
 #include "ui/MessageBox.h"
 

@@ -1,6 +1,6 @@
 // The main window's interactive operations, offscreen: start-up over the shipped words, and
 // a step and a find keystroke at 100,000 words.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/StartModule.h"
 #include "data/Speech.h"
 #include "selection/frmFilterbox.h"

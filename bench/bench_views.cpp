@@ -1,6 +1,6 @@
 // The review views at 100,000 words, offscreen: opening the list view, the progress report,
 // and laying out the printed list.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/StartModule.h"
 #include "data/Database.h"
 #include "data/DataSource.h"

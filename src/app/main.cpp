@@ -1,13 +1,16 @@
-// The program's entry: one instance, a screen of at least 1024 pixels, the main window.
+// The program's entry: one instance, a screen of at least 1024 pixels, the main window; or,
+// with --import / --export, a word-list transfer without a window.
 #include "app/StartModule.h"
 #include "data/Database.h"
 #include "data/Speech.h"
 #include "study/MainWindow.h"
 #include "study/StudySession.h"
+#include "transfer/TransferCommand.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <future>
 
@@ -48,6 +51,14 @@ int main(int argc, char** argv) {
     // Checked before anything else is set up, so a second start ends at once; the first
     // derives the database key on another thread while the windows are being built.
     const SingleInstance instance;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (TransferCommand::wanted(arguments)) {
+        const QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("verbaloom"));
+        return TransferCommand::run(arguments, !instance.isFirst(), stdout, stderr);
+    }
     std::future<std::shared_ptr<Connection>> warm;
     if (instance.isFirst())
         warm = Connection::openInBackground(ConnectionStrings::Shared);

@@ -23,6 +23,10 @@ CoarseClock::time_point CoarseClock::now() noexcept {
     return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
 }
 
+QByteArray databaseKey() {
+    return QByteArrayLiteral("mirtholeandraxep");
+}
+
 ConnectionSettings ConnectionSettings::parse(const QString& connectionString) {
     ConnectionSettings s;
     const auto parts = connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -149,7 +153,8 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         throw error;
     }
     sqlite3_extended_result_codes(db, 1);
-    const QByteArray password = settings.password.toUtf8();
+    const QByteArray password =
+        settings.password.isEmpty() ? databaseKey() : settings.password.toUtf8();
     sqlite3_key(db, password.constData(), int(password.size()));
     sqlite3_busy_timeout(db, 2000);
     // Every page read is decrypted; a cache that holds a whole large word list keeps
@@ -180,7 +185,15 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     conn->installTimeLimit();
     if (!settings.readOnly) {
         const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
-        if (!schema.notice.isEmpty()) {
+        if (schema.kind == SchemaUpgrade::Result::Kind::Upgraded) {
+            // Said once: the next start finds the file up to date.
+            conn->notice_ =
+                QStringLiteral("Verbaloom has brought your word database up to date: it can now "
+                               "plan your reviews (Due Words). Every word and mark is kept, and "
+                               "a copy of the file as it was is kept as %1.")
+                    .arg(QDir::toNativeSeparators(
+                        SchemaUpgrade::backupPath(path, schema.version)));
+        } else if (!schema.notice.isEmpty()) {
             // Newer than this program, or not upgradable: read, never written.
             sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
             conn->readOnly_ = true;

@@ -10,22 +10,25 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // The connection strings the program opens the word database with. They keep the form the
-// program has always used; the layer reads Data Source, Mode and the password from them.
+// program has always used; the layer reads Data Source and Mode from them. The key is not
+// among them: it lives in one place, databaseKey(), and a string names its own only to open
+// a file keyed otherwise.
 namespace ConnectionStrings {
 inline const QString ReadWrite = QStringLiteral(
-    "Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write;Persist Security Info=False;"
-    "Jet OLEDB:Database Password=mirtholeandraxep");
-inline const QString Shared =
-    QStringLiteral("Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write|Share Deny None;"
-                   "Persist Security Info=False;Jet OLEDB:Database Password=mirtholeandraxep");
-inline const QString ReadOnly =
-    QStringLiteral("Provider=SQLCipher;Data Source=dbnk.db;Mode=Read;Persist Security Info=False;"
-                   "Jet OLEDB:Database Password=mirtholeandraxep;");
+    "Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write;Persist Security Info=False");
+inline const QString Shared = QStringLiteral(
+    "Provider=SQLCipher;Data Source=dbnk.db;Mode=Read|Write|Share Deny None;"
+    "Persist Security Info=False");
+inline const QString ReadOnly = QStringLiteral(
+    "Provider=SQLCipher;Data Source=dbnk.db;Mode=Read;Persist Security Info=False");
 } // namespace ConnectionStrings
+
+// The word database's key.
+QByteArray databaseKey();
 
 struct ConnectionSettings {
     QString dataSource; // as written; resolved against the current directory when opened
-    QString password;
+    QString password; // empty: databaseKey()
     bool readOnly = false;
 
     static ConnectionSettings parse(const QString& connectionString);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/ScheduleSchema.h"
+
 #include <iterator>
 #include <QString>
 
@@ -18,6 +20,7 @@ namespace SchemaUpgrade {
 // its line at the end; the current version follows.
 inline constexpr const char* Steps[] = {
     "", // 0 -> 1: the files made before versions were recorded; nothing changes but the number
+    ScheduleSchemaSql, // 1 -> 2: spaced repetition's schedule and review log
 };
 inline constexpr int CurrentVersion = int(std::size(Steps));
 

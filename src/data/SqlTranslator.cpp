@@ -26,9 +26,7 @@ constexpr int kMaxDepth = 64;
 }
 
 QString quoteString(const QString& s) {
-    QString out = s;
-    out.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + out + QLatin1Char('\'');
+    return SqlTranslator::literal(s);
 }
 
 bool isIdentStart(QChar c) {
@@ -496,6 +494,11 @@ const QStringList& columns() {
 bool isTable(const QString& name) {
     return name.compare(QLatin1String("words"), Qt::CaseInsensitive) == 0 ||
            name.compare(QLatin1String("spwl"), Qt::CaseInsensitive) == 0;
+}
+
+QString literal(const QString& text) {
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
+           QLatin1Char('\'');
 }
 
 Source translateSource(const QString& text) {

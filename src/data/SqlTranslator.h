@@ -28,6 +28,10 @@ QString translateCondition(const QString& text);
 // "update T set column = value[, ...] [where condition]".
 QString translateStatement(const QString& text);
 
+// A text as one literal of the statement dialect: in single quotes, an apostrophe doubled.
+// Every text a learner typed enters a composed statement through here and nowhere else.
+QString literal(const QString& text);
+
 // The columns of both word tables, lower case, in table order.
 const QStringList& columns();
 bool isTable(const QString& name);

@@ -119,8 +119,7 @@ void create(const QString& path, const std::vector<WordRow>& words,
         throw DbError(DbErrorCode::CannotOpen, why);
     }
     try {
-        const QByteArray password =
-            ConnectionSettings::parse(ConnectionStrings::ReadWrite).password.toUtf8();
+        const QByteArray password = databaseKey();
         check(db, sqlite3_key(db, password.constData(), int(password.size())));
         const QByteArray schema = WordSchema::createStatements().toUtf8();
         check(db, sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr));

@@ -114,6 +114,57 @@ qint64 WordStore::addWord(const NewWord& word) {
     return id;
 }
 
+void WordStore::forEachWordName(const std::function<void(const QString&)>& visit) const {
+    Statement st = connection_->prepare(QStringLiteral("SELECT name FROM words"));
+    while (st.step())
+        visit(st.value(0).toString());
+}
+
+WordStore::ImportCounts WordStore::importWords(const std::function<bool(NewWord&)>& next,
+                                               bool updateExisting) {
+    Transaction tx(*connection_);
+    Statement find = connection_->prepare(QStringLiteral("SELECT id FROM words WHERE name = ?"));
+    Statement insert = connection_->prepare(
+        QStringLiteral("INSERT INTO words (name, meaning, example, bookmark, doublebm, groupid)"
+                       " VALUES (?, ?, ?, ?, ?, ?)"));
+    Statement update = connection_->prepare(
+        QStringLiteral("UPDATE words SET meaning = CASE WHEN COALESCE(?1, '') = '' THEN meaning"
+                       " ELSE ?1 END,"
+                       " example = CASE WHEN COALESCE(?2, '') = '' THEN example ELSE ?2 END"
+                       " WHERE id = ?3"));
+    ImportCounts counts;
+    NewWord word;
+    while (next(word)) {
+        find.reset();
+        find.bind(1, word.name);
+        if (find.step()) {
+            const qint64 id = find.int64(0);
+            if (!updateExisting) {
+                ++counts.skipped;
+                continue;
+            }
+            update.reset();
+            update.bind(1, word.meaning);
+            update.bind(2, word.usage);
+            update.bind(3, id);
+            update.step();
+            ++counts.updated;
+            continue;
+        }
+        insert.reset();
+        insert.bind(1, word.name);
+        insert.bind(2, word.meaning);
+        insert.bind(3, word.usage);
+        insert.bind(4, word.marks.difficult);
+        insert.bind(5, word.marks.veryDifficult);
+        insert.bind(6, word.list);
+        insert.step();
+        ++counts.added;
+    }
+    tx.commit();
+    return counts;
+}
+
 void WordStore::clearSessionMarks() {
     Transaction tx(*connection_);
     Statement st =

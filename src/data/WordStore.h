@@ -2,6 +2,7 @@
 
 #include "data/Word.h"
 
+#include <functional>
 #include <memory>
 #include <QDate>
 #include <QString>
@@ -40,6 +41,20 @@ public:
     };
     // Appends to "words"; a name already there (in any case) throws DbErrorCode::Duplicate.
     qint64 addWord(const NewWord& word);
+
+    // Every name in "words", for telling an import's new words from those already there.
+    void forEachWordName(const std::function<void(const QString&)>& visit) const;
+
+    struct ImportCounts {
+        qint64 added = 0;
+        qint64 updated = 0;
+        qint64 skipped = 0;
+    };
+    // An import: every word next() hands out (false when there are no more), in ONE
+    // transaction. A name already there, in any case, is skipped, or with updateExisting
+    // takes the new meaning and example where they are not empty. Whatever throws, next()
+    // too (a learner's cancel), rolls all of it back and goes on to the caller.
+    ImportCounts importWords(const std::function<bool(NewWord&)>& next, bool updateExisting);
 
     // Start of a run: the marks of the last session go. Only marked rows are touched.
     void clearSessionMarks();

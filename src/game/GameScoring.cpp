@@ -1,6 +1,6 @@
 #include "GameScoring.h"
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,10 +97,9 @@ std::optional<double> parse(const QVariant& hs1) {
 }
 
 std::optional<double> stored() {
-    using namespace basRegistry;
-    if (!RegKeyExists(HKEY_CURRENT_USER, Key))
+    if (!HighScoreStore::exists())
         return std::nullopt;
-    return parse(RegGetValue(HKEY_CURRENT_USER, Key, ScoreValue));
+    return parse(HighScoreStore::value(ScoreValue));
 }
 
 bool beats(qint64 score) {
@@ -114,19 +113,16 @@ QString lineText(const QString& name, const QString& hs1) {
 }
 
 std::optional<QString> line() {
-    using namespace basRegistry;
-    if (!RegKeyExists(HKEY_CURRENT_USER, Key))
+    if (!HighScoreStore::exists())
         return std::nullopt;
     // A score that is no number counts as none, and shows as none: the line stays.
-    const QVariant score = RegGetValue(HKEY_CURRENT_USER, Key, ScoreValue);
-    return lineText(RegGetValue(HKEY_CURRENT_USER, Key, NameValue).toString(),
-                    parse(score) ? score.toString() : QString());
+    const QString score = HighScoreStore::value(ScoreValue);
+    return lineText(HighScoreStore::value(NameValue), parse(score) ? score : QString());
 }
 
 void store(qint64 score, const QString& name) {
-    using namespace basRegistry;
-    RegSetString(HKEY_CURRENT_USER, Key, ScoreValue, QString::number(score));
-    RegSetString(HKEY_CURRENT_USER, Key, NameValue, name);
+    HighScoreStore::setValue(ScoreValue, QString::number(score));
+    HighScoreStore::setValue(NameValue, name);
 }
 
 } // namespace HighScore

@@ -1,6 +1,6 @@
 #include "TipDialog.h"
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/ProgramFolder.h"
 #include "app/Random.h"
 #include "maintenance/TipsOfTheDay.h"

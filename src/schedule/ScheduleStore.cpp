@@ -1,5 +1,7 @@
 #include "ScheduleStore.h"
 
+#include "schedule/ScheduleSchema.h"
+
 #include "data/Database.h"
 #include "data/DbError.h"
 
@@ -14,7 +16,6 @@
 
 namespace {
 
-const QString IsoDay = QStringLiteral("'[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'");
 
 // One grade is one transaction; inside a transaction the caller already holds, a savepoint,
 // so a failure still takes back exactly this grade. A transaction of its own starts
@@ -89,60 +90,12 @@ QString ScheduleStore::tableName(WordTable table) {
     return table == WordTable::Spwl ? QStringLiteral("spwl") : QStringLiteral("words");
 }
 
-QStringList ScheduleStore::schemaStatements() {
-    return {
-        QStringLiteral("CREATE TABLE IF NOT EXISTS schedule ("
-                       " wordtable TEXT NOT NULL CHECK (wordtable IN ('words', 'spwl')),"
-                       " wordid INTEGER NOT NULL,"
-                       " state INTEGER NOT NULL CHECK (state BETWEEN 0 AND 3),"
-                       " stability REAL NOT NULL,"
-                       " difficulty REAL NOT NULL,"
-                       " due DATE NOT NULL CHECK (due GLOB %1),"
-                       " lastreview DATE CHECK (lastreview IS NULL OR lastreview GLOB %1),"
-                       " reps INTEGER NOT NULL DEFAULT 0,"
-                       " lapses INTEGER NOT NULL DEFAULT 0,"
-                       " PRIMARY KEY (wordtable, wordid)) WITHOUT ROWID")
-            .arg(IsoDay),
-        // The due count, the due words in order and the forecast read this index alone; a
-        // query over both tables names both (wordtable IN ...) so that it can.
-        QStringLiteral("CREATE INDEX IF NOT EXISTS schedule_due ON schedule (wordtable, due)"),
-        // reviewedat: the local time of the grade with its offset; reviewday: the learner's
-        // day it counted for. The log is kept in id order, whatever the clock said.
-        QStringLiteral("CREATE TABLE IF NOT EXISTS review_log ("
-                       " id INTEGER PRIMARY KEY,"
-                       " wordtable TEXT NOT NULL CHECK (wordtable IN ('words', 'spwl')),"
-                       " wordid INTEGER NOT NULL,"
-                       " reviewedat TEXT NOT NULL,"
-                       " reviewday DATE NOT NULL CHECK (reviewday GLOB %1),"
-                       " grade INTEGER NOT NULL CHECK (grade BETWEEN 1 AND 4),"
-                       " elapsed INTEGER NOT NULL,"
-                       " interval INTEGER NOT NULL,"
-                       " corrections INTEGER NOT NULL DEFAULT 0,"
-                       " state_before INTEGER NOT NULL,"
-                       " stability_before REAL,"
-                       " difficulty_before REAL,"
-                       " due_before DATE,"
-                       " lastreview_before DATE,"
-                       " state_after INTEGER NOT NULL,"
-                       " stability_after REAL NOT NULL,"
-                       " difficulty_after REAL NOT NULL,"
-                       " due_after DATE NOT NULL)")
-            .arg(IsoDay),
-        // The report's per-day counts, retention and the day's new words read this index alone.
-        QStringLiteral("CREATE INDEX IF NOT EXISTS review_log_day"
-                       " ON review_log (reviewday, state_before, grade)"),
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS words_unschedule AFTER DELETE ON words"
-                       " BEGIN DELETE FROM schedule WHERE wordtable = 'words' AND wordid = old.id;"
-                       " END"),
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS spwl_unschedule AFTER DELETE ON spwl"
-                       " BEGIN DELETE FROM schedule WHERE wordtable = 'spwl' AND wordid = old.id;"
-                       " END"),
-    };
-}
-
 void ScheduleStore::createSchema(Connection& connection) {
-    for (const QString& sql : schemaStatements())
-        connection.prepare(sql).step();
+    char* message = nullptr;
+    const int rc = sqlite3_exec(connection.handle(), ScheduleSchemaSql, nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        connection.raise(rc);
     connection.noteWrite();
 }
 

@@ -36,10 +36,8 @@ class ScheduleStore {
 public:
     explicit ScheduleStore(std::shared_ptr<Connection> connection);
 
-    // CREATE statements of the schedule and the review log (IF NOT EXISTS, so running them
-    // twice is harmless). Deleting a word deletes its schedule; its log rows stay.
-    static QStringList schemaStatements();
-    // Runs them on the caller's transaction.
+    // The schedule and the review log (ScheduleSchema.h), on the caller's transaction; running
+    // it twice is harmless.
     static void createSchema(Connection& connection);
 
     // The word's schedule, or none for a word never graded.

@@ -1,5 +1,7 @@
 #include "IntelliSelect.h"
 
+#include "data/SqlTranslator.h"
+
 #include <QDate>
 #include <QRegularExpression>
 
@@ -111,8 +113,7 @@ Result compose(const Criteria& c) {
             return {{}, Messages::NoCategory};
         QStringList parts;
         for (const QString& name : c.selectedCategories)
-            parts << QStringLiteral("specialwl = '") +
-                         QString(name).replace(u'\'', QLatin1String("''")) + QLatin1Char('\'');
+            parts << QStringLiteral("specialwl = ") + SqlTranslator::literal(name);
         categoriesCondition = anyOf(parts);
     }
 

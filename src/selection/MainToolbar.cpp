@@ -73,6 +73,10 @@ void MainToolbar::buildMenus(QMainWindow* window) {
     QMenu* words = named(bar->addMenu(tr("&Add Word")), QStringLiteral("file"));
     connect(named(words->addAction(tr("&Add Word")), QStringLiteral("addword")),
             &QAction::triggered, this, &MainToolbar::addWordRequested);
+    connect(named(words->addAction(tr("&Import Words...")), QStringLiteral("importwords")),
+            &QAction::triggered, this, &MainToolbar::importWordsRequested);
+    connect(named(words->addAction(tr("&Export Words...")), QStringLiteral("exportwords")),
+            &QAction::triggered, this, &MainToolbar::exportWordsRequested);
     connect(named(bar->addAction(tr("&Tutorial")), QStringLiteral("Tutorial")),
             &QAction::triggered, this, &MainToolbar::tutorialRequested);
     QMenu* help = named(bar->addMenu(tr("&About")), QStringLiteral("menuabout"));

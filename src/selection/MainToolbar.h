@@ -35,6 +35,8 @@ protected:
 signals:
     void actionTriggered(const QString& key);
     void addWordRequested();
+    void importWordsRequested();
+    void exportWordsRequested();
     void tutorialRequested();
     void tipsRequested();
     void aboutRequested();

@@ -1,13 +1,15 @@
 #include "RefineFilters.h"
 
 #include "data/DbError.h"
-#include "study/StudySession.h"
+#include "data/SqlTranslator.h"
 
 namespace RefineFilters {
 
 namespace {
-QString quoted(const QString& text) {
-    return QString(text).replace(u'\'', QLatin1String("''"));
+// "column like '%text%'", the text as one literal.
+QString containing(const char* column, const QString& text) {
+    return QLatin1String(column) + QStringLiteral(" like ") +
+           SqlTranslator::literal(u'%' + text + u'%');
 }
 
 // Bound as a number, so "1 or 1=1" is no number rather than a condition.
@@ -27,7 +29,7 @@ QString optionExpression(int index) {
     case 2:
         return QStringLiteral("doublebm = 1");
     case 3:
-        return StudySession::NoRefinement;
+        return Everything;
     case 4:
         return QStringLiteral("sessionbm = 0");
     case 5:
@@ -44,19 +46,17 @@ QString optionExpression(int index) {
 QString textExpression(int index, const std::array<QString, 8>& t) {
     switch (index) {
     case 0:
-        return QStringLiteral("name like '%") + quoted(t[0]) + QStringLiteral("%'");
+        return containing("name", t[0]);
     case 1:
-        return QStringLiteral("meaning like '%") + quoted(t[1]) + QStringLiteral("%'");
+        return containing("meaning", t[1]);
     case 2:
-        return QStringLiteral("example like '%") + quoted(t[2]) + QStringLiteral("%'");
+        return containing("example", t[2]);
     case 3:
-        return QStringLiteral("name like '") + quoted(t[3]) + QStringLiteral("%'");
+        return QStringLiteral("name like ") + SqlTranslator::literal(t[3] + u'%');
     case 4:
-        return QStringLiteral("Meaning like '%") + quoted(t[1]) +
-               QStringLiteral("%' or Meaning like '%") + quoted(t[4]) + QStringLiteral("%'");
+        return containing("Meaning", t[1]) + QStringLiteral(" or ") + containing("Meaning", t[4]);
     case 5:
-        return QStringLiteral("Example like '%") + quoted(t[2]) +
-               QStringLiteral("%' or Example like '%") + quoted(t[5]) + QStringLiteral("%'");
+        return containing("Example", t[2]) + QStringLiteral(" or ") + containing("Example", t[5]);
     case 6:
     case 7: {
         const QString number = wholeNumber(t[size_t(index)]);

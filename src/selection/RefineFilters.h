@@ -27,8 +27,9 @@ inline const QString NotANumber = QStringLiteral("Type a whole number.");
 inline const QString CannotSearch =
     QStringLiteral("This text cannot be used to refine your selection.");
 
-// Opening: every row of the current selection.
-inline const QString Everything = QStringLiteral("bookmark = 0 or bookmark = 1");
+// Every row of the current selection: the refine window's opening count, "DON'T Refine My
+// Current Selection", and a new selection's refinement.
+inline const QString Everything = QStringLiteral("bookmark = 1  or bookmark = 0 ");
 
 QString currentSelectionText(int count); // "You have n words in your Current Selection "
 QString openingRefinedText(int count);   // "n words after Refining your Selection."

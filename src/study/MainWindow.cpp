@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/Random.h"
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/StartModule.h"
 #include "data/DbError.h"
 #include "data/Speech.h"
@@ -63,6 +63,8 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     toolbar_ = new MainToolbar(this);
     connect(toolbar_, &MainToolbar::actionTriggered, this, &MainWindow::runToolbarAction);
     connect(toolbar_, &MainToolbar::addWordRequested, this, &MainWindow::addWords);
+    connect(toolbar_, &MainToolbar::importWordsRequested, this, &MainWindow::importWords);
+    connect(toolbar_, &MainToolbar::exportWordsRequested, this, &MainWindow::exportWords);
     connect(toolbar_, &MainToolbar::tutorialRequested, this, &MainWindow::startTutorial);
     connect(toolbar_, &MainToolbar::tipsRequested, this,
             [this] { tryStep([&] { showTipOfTheDay(); }); });

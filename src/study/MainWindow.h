@@ -69,6 +69,8 @@ private:
     void printWords();
     void showReport();
     void addWords();
+    void importWords();
+    void exportWords();
     void startTutorial();
     void showTipOfTheDay();
     void showAbout();

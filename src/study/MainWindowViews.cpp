@@ -16,6 +16,8 @@
 #include "selection/WordSelectionDialog.h"
 #include "study/StudyControlsPanel.h"
 #include "study/StudySession.h"
+#include "transfer/ExportWordsDialog.h"
+#include "transfer/ImportPreviewDialog.h"
 #include "ui/MessageBox.h"
 #include "views/PrintWordListDialog.h"
 #include "views/ProgressReport.h"
@@ -154,6 +156,15 @@ void MainWindow::showReport() {
 
 void MainWindow::addWords() {
     AddWordWindow::open(session_, this);
+}
+
+void MainWindow::importWords() {
+    ImportPreviewDialog::chooseAndImport(session_, this);
+}
+
+void MainWindow::exportWords() {
+    ExportWordsDialog dialog(session_, this);
+    dialog.exec();
 }
 
 void MainWindow::startTutorial() {

@@ -1,6 +1,6 @@
 #include "StudyCard.h"
 
-#include "data/Recordset.h"
+#include "data/SqlTranslator.h"
 
 #include <cmath>
 
@@ -41,28 +41,8 @@ QString flagMark(const QVariant& value) {
     return value.toBool() ? QStringLiteral("#") : QString();
 }
 
-QString quoteText(const QString& text) {
-    return QString(text).replace(QLatin1Char('\''), QLatin1String("''"));
-}
-
-QString exactNameCriterion(const QString& word) {
-    return QStringLiteral("name='") + quoteText(word) + QLatin1Char('\'');
-}
-
 QString prefixCriterion(const QString& text) {
-    return QStringLiteral("name like '") + quoteText(text) + QStringLiteral("%'");
-}
-
-Counters counters(const Recordset* rs, int selectionCount) {
-    Counters c;
-    c.selection = QString::number(selectionCount);
-    if (rs) {
-        c.refined = QString::number(rs->recordCount());
-        const int pos = rs->absolutePosition();
-        if (pos >= 1)
-            c.position = QString::number(pos);
-    }
-    return c;
+    return QStringLiteral("name like ") + SqlTranslator::literal(text + u'%');
 }
 
 } // namespace StudyCard

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QVariant>
 
-class Recordset;
-
 // The study card's rules: which boxes a display mode hides, the texts composed from the
 // current row, and the three counters.
 namespace StudyCard {
@@ -32,17 +30,7 @@ QString formatLastRead(const QVariant& value);
 // "#" when a difficulty flag is set.
 QString flagMark(const QVariant& value);
 
-// Criteria with the text quoted, so a word like "o'clock" is found rather than breaking them.
-QString quoteText(const QString& text);
-QString exactNameCriterion(const QString& word);
+// Find's criterion, the typed text as one literal: "o'clock" is found rather than breaking it.
 QString prefixCriterion(const QString& text);
-
-// The counters of the selection: refined rows, position, the selection's size.
-struct Counters {
-    QString refined;
-    QString position;
-    QString selection;
-};
-Counters counters(const Recordset* rs, int selectionCount);
 
 } // namespace StudyCard

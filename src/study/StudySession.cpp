@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "selection/RefineFilters.h"
 #include "selection/Revise.h"
 #include "study/Navigation.h"
 #include "study/StudyCard.h"
@@ -237,7 +238,7 @@ bool StudySession::selectSource(const QString& statement) {
 bool StudySession::applySelection(const QString& statement) {
     if (!selectSource(statement))
         return false;
-    refinement_ = NoRefinement;
+    refinement_ = RefineFilters::Everything;
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
     return true;

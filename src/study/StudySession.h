@@ -26,8 +26,6 @@ class StudySession : public QObject {
     Q_OBJECT
 public:
     inline static const QString AllWords = QStringLiteral("select * from words");
-    // Intelli Select's refinement: passes every row.
-    inline static const QString NoRefinement = QStringLiteral("bookmark = 1  or bookmark = 0 ");
 
     struct Counts {
         int selection = 0; // words in the selection before refining

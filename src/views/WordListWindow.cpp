@@ -125,8 +125,9 @@ void WordListWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void WordListWindow::onFindTextChanged(const QString& text) {
-    if (!session_.find(text))
-        MessageBox::info(this, Navigation::wordNotFoundMessage());
+    QString refusal;
+    if (!session_.find(text, &refusal))
+        MessageBox::info(this, refusal.isEmpty() ? Navigation::wordNotFoundMessage() : refusal);
 }
 
 // Beside the list and not in its way: the list stays in use while the learner refines.

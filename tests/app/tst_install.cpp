@@ -113,6 +113,31 @@ private slots:
         QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("progress"));
     }
 
+    // A word list named for --import or --export is the caller's, though the program runs in
+    // the learner's data folder.
+    void theLauncherResolvesAWordListInTheCallersFolder_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("passed"); // with "<caller>" for the caller's folder
+        QTest::newRow("import, relative") << QStringList{"--import", "lists/my words.csv"}
+                                          << "--import <caller>/lists/my words.csv";
+        QTest::newRow("export, absolute") << QStringList{"--export", "/tmp/out.kvtml"}
+                                          << "--export /tmp/out.kvtml";
+        QTest::newRow("anything else as it is") << QStringList{"--other", "x.csv"}
+                                                << "--other x.csv";
+    }
+    void theLauncherResolvesAWordListInTheCallersFolder() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, passed);
+        QTemporaryDir tmp;
+        FakeInstall install(tmp.filePath("opt"));
+        const QString caller = tmp.filePath("caller");
+        QVERIFY(QDir().mkpath(caller));
+        const Run run =
+            launch(install.prefix + "/bin/verbaloom", args, tmp.filePath("home"), {}, caller);
+        QCOMPARE(run.out, tmp.filePath("home/.local/share/verbaloom") + u'|' +
+                              QString(passed).replace("<caller>", caller));
+    }
+
     // Both ways of starting keep the learner's data private, and take XDG_DATA_HOME only as
     // the absolute path the XDG rules allow.
     void theDataFolderIsTheLearnersAlone_data() {

@@ -1,5 +1,5 @@
-// The settings store: the registry values of the game's high score and the tips option.
-#include "app/basRegistry.h"
+// The settings store: the game's high score and the tips option.
+#include "app/Settings.h"
 #include "data/DbError.h"
 #include "support/Fixture.h"
 
@@ -7,59 +7,29 @@
 #include <QSettings>
 #include <QtTest>
 
-using namespace basRegistry;
-
 class TestSettings : public QObject {
     Q_OBJECT
-    const QString key = QStringLiteral("Software\\vloom\\hs");
-
 private slots:
     void init() {
         useTestSettings();
-        QFile::remove(basRegistry::storePath());
+        QFile::remove(HighScoreStore::storePath());
         QFile::remove(AppSettings::storePath(AppSettings::AppName));
     }
 
-    void aMissingKeyReadsEmpty() {
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, key));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, key, "hs1").toString(), QString());
-        QVERIFY(lastRegResult != 0);
-    }
-
-    void aNumberComesBackAsText() {
-        RegSetString(HKEY_CURRENT_USER, key, "hs1", 450);
-        QCOMPARE(lastRegResult, 0);
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, key));
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, QStringLiteral("Software\\vloom")));
-        const QVariant v = RegGetValue(HKEY_CURRENT_USER, key, "hs1");
-        QCOMPARE(v.typeId(), int(QMetaType::QString));
-        QCOMPARE(v.toString(), QStringLiteral("450"));
-    }
-
-    void anExistingKeyWithoutTheValueReadsEmpty() {
-        RegSetString(HKEY_CURRENT_USER, key, "hs1", 10);
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, key, "hsName").toString(), QString());
-    }
-
-    void namesAreTrimmed() {
-        RegSetString(HKEY_CURRENT_USER, key, "hsName", QStringLiteral("  Ada Lovelace \t"));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, key, "hsName").toString(),
-                 QStringLiteral("Ada Lovelace"));
-    }
-
-    void textStopsAtTheFirstNul() {
+    void theHighScoreStore() {
+        QVERIFY(!HighScoreStore::exists());
+        QCOMPARE(HighScoreStore::value("hs1"), QString());
+        HighScoreStore::setValue("hsName", QStringLiteral("  Ada Lovelace \t"));
+        QVERIFY(HighScoreStore::exists());
+        QCOMPARE(HighScoreStore::value("hsName"), QStringLiteral("Ada Lovelace"));
+        QCOMPARE(HighScoreStore::value("hs1"), QString());
         {
-            QSettings other(basRegistry::storePath(), QSettings::IniFormat);
-            other.setValue("HKEY_CURRENT_USER/Software/vloom/hs/hsName",
-                           QString(QStringLiteral("Ada")) + QChar(0) + QStringLiteral("junk"));
+            // Where a high score has always been kept, and text stops at a NUL.
+            QSettings other(HighScoreStore::storePath(), QSettings::IniFormat);
+            other.setValue("HKEY_CURRENT_USER/Software/vloom/hs/hs1",
+                           QString(QStringLiteral("450")) + QChar(0) + QStringLiteral("junk"));
         }
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, key, "hsName").toString(), QStringLiteral("Ada"));
-    }
-
-    void anUnknownRootIsQuiet() {
-        RegSetString(qint32(0x12345), key, "hs1", 5);
-        QVERIFY(lastRegResult != 0);
-        QVERIFY(!RegKeyExists(qint32(0x12345), key));
+        QCOMPARE(HighScoreStore::value("hs1"), QStringLiteral("450"));
     }
 
     void tipsSettingDefaultsToOne_data() {

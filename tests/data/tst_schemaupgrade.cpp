@@ -25,8 +25,7 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 QString connectionTo(const QString& path) {
-    return QStringLiteral("Data Source=%1;Mode=Read|Write;Jet OLEDB:Database Password=%2")
-        .arg(path, ConnectionSettings::parse(ConnectionStrings::ReadWrite).password);
+    return QStringLiteral("Data Source=%1;Mode=Read|Write").arg(path);
 }
 
 } // namespace

@@ -31,8 +31,8 @@ std::vector<WordDatabaseBuilder::WordRow> table(const QString& name) {
 }
 
 // Why an example cannot serve the card and the game, or empty: the placeholder is there,
-// not at the start, with at most three letters against it on either side, and the word is
-// not written out elsewhere.
+// not at the start, with at most three letters against it on either side that join the word
+// as written (not bandy + ed, abase + ing), and the word is not written out elsewhere.
 QString exampleProblem(const QString& name, const QString& example) {
     if (example.startsWith(QLatin1String("---")))
         return QStringLiteral("begins with the placeholder");
@@ -42,9 +42,13 @@ QString exampleProblem(const QString& name, const QString& example) {
         return QStringLiteral("no placeholder");
     static const QRegularExpression lettersAtEnd(QStringLiteral("[A-Za-z]*$"));
     static const QRegularExpression lettersAtStart(QStringLiteral("^[A-Za-z]*"));
-    if (lettersAtEnd.match(m.captured(1)).capturedLength() > 3 ||
-        lettersAtStart.match(m.captured(2)).capturedLength() > 3)
+    const QString ending = lettersAtStart.match(m.captured(2)).captured();
+    if (lettersAtEnd.match(m.captured(1)).capturedLength() > 3 || ending.size() > 3)
         return QStringLiteral("more than three letters against the placeholder");
+    static const QRegularExpression brokenJoin(
+        QStringLiteral("[^aeiou]y/(s|es|ed|er|est)$|[^eoy]e/(ing|ed|es|er|est)$"));
+    if (brokenJoin.match(name + u'/' + ending).hasMatch())
+        return QStringLiteral("the ending does not join the word");
     if (example.contains(name, Qt::CaseInsensitive))
         return QStringLiteral("writes the word itself");
     return {};

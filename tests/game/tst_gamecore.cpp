@@ -1,6 +1,6 @@
 // The word game's rules: which words a puzzle takes, the masked example, the letters and
 // hints, the score and cost arithmetic, the next level, the high score, the word pool.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
 #include "game/GameScoring.h"
@@ -19,7 +19,7 @@ class TestGameCore : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { useTestSettings(); }
-    void init() { QFile::remove(basRegistry::storePath()); }
+    void init() { QFile::remove(HighScoreStore::storePath()); }
 
     // ---- words ----
 
@@ -354,23 +354,19 @@ private slots:
         QFETCH(qint64, score);
         QFETCH(bool, beats);
         QFETCH(QString, line);
-        using namespace basRegistry;
         if (stored != QLatin1String("<none>")) {
-            RegSetString(HKEY_CURRENT_USER, GameScoring::HighScore::Key, "hsName", "Zoe");
-            RegSetString(HKEY_CURRENT_USER, GameScoring::HighScore::Key, "hs1", stored);
+            HighScoreStore::setValue("hsName", "Zoe");
+            HighScoreStore::setValue("hs1", stored);
         }
         QCOMPARE(GameScoring::HighScore::beats(score), beats);
         QCOMPARE(GameScoring::HighScore::line().value_or("<none>"), line);
     }
 
     void theHighScoreIsStoredAndShown() {
-        using namespace basRegistry;
         QVERIFY(!GameScoring::HighScore::line());
         GameScoring::HighScore::store(450, QStringLiteral("  Anna Lee "));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hs1").toString(),
-                 QStringLiteral("450"));
-        QCOMPARE(RegGetValue(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hsName").toString(),
-                 QStringLiteral("Anna Lee"));
+        QCOMPARE(HighScoreStore::value("hs1"), QStringLiteral("450"));
+        QCOMPARE(HighScoreStore::value("hsName"), QStringLiteral("Anna Lee"));
         QCOMPARE(GameScoring::HighScore::line().value_or(QString()),
                  QStringLiteral("Highest Score:      ANNA LEE   450 "));
         QVERIFY(!GameScoring::HighScore::beats(450));

@@ -2,7 +2,7 @@
 // letter picker, the lists, the keyboard and the hints, to the end and the high score;
 // short words, a level without words, a word list the game cannot use; the puzzle word
 // kept whatever moves the session; the game closed from outside under its own dialogs.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "game/HighScoreDialog.h"
 #include "game/LetterBoxesPanel.h"
 #include "game/LetterPickerDialog.h"
@@ -115,13 +115,12 @@ struct Session : MainWindowSession {
 };
 
 QVariant registry(const char* value) {
-    return basRegistry::RegGetValue(basRegistry::HKEY_CURRENT_USER, "Software\\vloom\\hs", value);
+    return HighScoreStore::value(QLatin1String(value));
 }
 
 void storeHighScore(const QString& name, const QString& score) {
-    using namespace basRegistry;
-    RegSetString(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hsName", name);
-    RegSetString(HKEY_CURRENT_USER, "Software\\vloom\\hs", "hs1", score);
+    HighScoreStore::setValue(QStringLiteral("hsName"), name);
+    HighScoreStore::setValue(QStringLiteral("hs1"), score);
 }
 
 } // namespace
@@ -130,7 +129,7 @@ class TestGameWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { useTestSettings(); }
-    void init() { QFile::remove(basRegistry::storePath()); }
+    void init() { QFile::remove(HighScoreStore::storePath()); }
     void cleanup() { qDeleteAll(waits().children()); }
 
     void aPuzzleThroughThePickerTheHintsTheKeysAndTheLists() {

@@ -1,6 +1,6 @@
 // The add-word, edit, tips and about windows and the tour launch, driven from the main
 // window's menus and buttons as a learner would.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramLauncher.h"
 #include "maintenance/AboutDialog.h"

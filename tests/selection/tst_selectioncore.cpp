@@ -249,8 +249,8 @@ private slots:
         QCOMPARE(RefineFilters::noExpressionText(7), RefineFilters::NotANumber);
         QCOMPARE(RefineFilters::refusalText(DbError(DbErrorCode::SyntaxError, "near \"(\"")),
                  RefineFilters::CannotSearch);
-        QCOMPARE(RefineFilters::refusalText(DbError(DbErrorCode::FileInUse, "file already in use.")),
-                 QStringLiteral("file already in use."));
+        QCOMPARE(RefineFilters::refusalText(DbError(DbErrorCode::FileInUse, "dbnk.db")),
+                 QStringLiteral("Could not use 'dbnk.db'; file already in use."));
     }
 
     void anApostropheFindsWhatItSays() {

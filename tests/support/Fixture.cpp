@@ -1,6 +1,6 @@
 #include "Fixture.h"
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 
 #include <cstdlib>
 #include <QCoreApplication>

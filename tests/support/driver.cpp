@@ -4,7 +4,7 @@
 //                                "ack <id> <readcount> <bookmark>" after each stored change
 //   verbaloom_driver mark <n>    marks the shown word n times, then ends
 // Every message box is printed as "message: <text>" and answered with its default.
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 #include "app/Random.h"
 #include "data/Database.h"
 #include "study/MainWindow.h"

@@ -58,6 +58,11 @@ DERIVED_ENDINGS = [("acity", "acious"), ("ocity", "ocious"), ("osity", "ous"),
                    ("ility", "ile"), ("ility", "le"), ("ity", "e"), ("ity", ""),
                    ("iness", "y"), ("ness", ""), ("ily", "y"), ("ly", ""), ("ly", "le")]
 
+# The letters against the placeholder are the inflection as written after the
+# word: a consonant + y word takes no -s or -ed there (bandied, vagaries), a word
+# in a silent e none that drops the e (abasing).
+BROKEN_JOIN = re.compile(r"[^aeiou]y/(s|es|ed|er|est)$|[^eoy]e/(ing|ed|es|er|est)$")
+
 results = {"passed": 0, "failed": 0}
 
 
@@ -106,6 +111,8 @@ def example_problem(name, example):
     after = re.match(r"[A-Za-z]*", m.group(2)).group()
     if len(before) > 3 or len(after) > 3:
         return "more than three letters attached to the placeholder"
+    if BROKEN_JOIN.search(name + "/" + after):
+        return "the ending does not join the word (bandy + ed, abase + ing)"
     masked = game_mask(example)
     if masked is None or "---" in masked:
         return "the game cannot mask it"

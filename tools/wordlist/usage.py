@@ -21,8 +21,9 @@ def regular_forms(word, pos):
     """Inflected forms of `word` mapped to the suffix written after "---".
 
     The suffix is the literal tail when the form is the word plus that tail
-    (abase -> abased: "d"), else the inflection it stands for (abasing: "ing",
-    vilified: "ed", abetted: "ed")."""
+    (abase -> abased: "d", abet -> abetted: "ted"), else the inflection it
+    stands for (abasing: "ing", vilified: "ed"): such a form is recognised
+    but not masked, since its ending would not join the headword."""
     w = word
     forms = {w: ""}
 
@@ -91,9 +92,10 @@ def word_count(text):
 def mask_example(word, pos, example, every_form):
     """The example with the word written as the placeholder, or None.
 
-    None when the word does not occur in a regular form, occurs more than
-    once (in any form), stands in a hyphen compound or an apostrophe form,
-    opens the sentence, or when the sentence holds dashes of its own."""
+    None when the word does not occur in a regular form whose ending joins it
+    as written (abased: "---d"; not bandied or abasing), occurs more than once
+    (in any form), stands in a hyphen compound or an apostrophe form, opens
+    the sentence, or when the sentence holds dashes of its own."""
     if "--" in example or PLACEHOLDER in example:
         return None
     forms = regular_forms(word, pos)
@@ -104,6 +106,10 @@ def mask_example(word, pos, example, every_form):
     form = m.group().lower()
     if form not in forms:
         return None          # an irregular form: leave it to another example
+    if form != word + forms[form]:
+        # bandied, abasing: "---ed" and "---ing" would not join the headword as
+        # the learner sees it; such a sentence is written with another form.
+        return None
     start, end = m.span()
     before = example[start - 1] if start > 0 else ""
     after = example[end] if end < len(example) else ""
