@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 
 #include <optional>
 #include <QColor>

@@ -6,6 +6,7 @@
 #include "game/HighScoreDialog.h"
 #include "maintenance/NoteWindow.h"
 #include "selection/MainToolbar.h"
+#include "transfer/ImportPreviewDialog.h"
 #include "support/MainWindowSession.h"
 #include "ui/Look.h"
 
@@ -150,6 +151,22 @@ const std::map<QString, Opener>& windows() {
         {"frmAbout",
          [](MainWindowSession& s, const Visit& v) {
              modal([&] { control<QAction>(s.form.get(), "about")->trigger(); }, v);
+         }},
+        {"frmExport",
+         [](MainWindowSession& s, const Visit& v) {
+             modal([&] { control<QAction>(s.form.get(), "exportwords")->trigger(); }, v);
+         }},
+        {"frmImport",
+         [](MainWindowSession& s, const Visit& v) {
+             // A file with a row that cannot be imported: its refusal shows in the list.
+             const QString path = s.db.dir() + QStringLiteral("/list.csv");
+             QFile file(path);
+             QVERIFY(file.open(QIODevice::WriteOnly));
+             file.write("Word;Meaning\nquell;to calm\n;no word\n");
+             file.close();
+             ImportPreviewDialog dialog(*s.session, path, s.form.get());
+             QVERIFY(dialog.load());
+             modal([&] { dialog.exec(); }, v);
          }},
         {"frmNotices",
          [](MainWindowSession& s, const Visit& v) {

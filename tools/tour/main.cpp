@@ -1,7 +1,7 @@
 // VerbaloomTour: the guided tour for new learners, started from Verbaloom's Tutorial menu.
 #include "TourWindow.h"
 
-#include "app/basRegistry.h"
+#include "app/Settings.h"
 
 #include <QApplication>
 #include <QScreen>
