@@ -13,6 +13,7 @@ QFrame[surface="card"] { background: @card; border: 1px solid @cardBorder; borde
 QFrame[surface="letterFrame"] { border: 2px solid @accentBack; border-radius: 6px; background: @accentBack; }
 QFrame[surface="banner"] { background: @accentBack; border-radius: 8px; }
 QFrame[surface="banner"] QLabel { color: @onAccent; background: transparent; } /* on @accentBack */
+QLabel[surface="banner"] { color: @onAccent; padding: 6px; } /* on @accentBack */
 QFrame[surface="strip"] { background: @strip; border-radius: 8px; }
 QFrame[surface="strip"] QLabel { color: @stripText; } /* on @strip */
 QFrame[surface="strip"] QLabel[value="true"] { color: @stripValue; } /* on @strip */

@@ -185,10 +185,13 @@ void addWindowRows() {
         QTest::newRow(qPrintable(name)) << name;
 }
 
-// Opens the window of the current row and runs the check on it.
-void visit(const Visit& check) {
+// Opens the window of the current row and runs the check on it, in the appearance given
+// (put in force once the program runs, as the learner's choice is).
+void visit(const Visit& check,
+           AppSettings::Appearance appearance = AppSettings::Appearance::Light) {
     QFETCH(QString, name);
     MainWindowSession s;
+    Look::applyAppearance(appearance);
     activate(s.form.get());
     bool ran = false;
     windows().at(name)(s, [&](QWidget* w) {
@@ -244,14 +247,27 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// What a widget's text is drawn on: its own background, or the first one behind it.
-QColor backdrop(const QWidget* w) {
-    for (const QWidget* p = w; p; p = p->parentWidget()) {
-        const QColor c = p->palette().color(p == w ? w->backgroundRole() : p->backgroundRole());
-        if (c.alpha() == 255)
-            return c;
-    }
-    return QApplication::palette().color(QPalette::Window);
+// What a widget's text is drawn on, as the window paints it: the commonest colour where the
+// widget shows.
+QColor backdrop(const QWidget* w, const QImage& window) {
+    const QWidget* top = w->window();
+    const QRect seen = w->visibleRegion().boundingRect().translated(w->mapTo(top, QPoint(0, 0)));
+    const qreal ratio = window.devicePixelRatio();
+    const QRect pixels(QPoint(int(seen.left() * ratio), int(seen.top() * ratio)),
+                       QPoint(int(seen.right() * ratio), int(seen.bottom() * ratio)));
+    QHash<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (window.valid(x, y))
+                ++counts[window.pixel(x, y)];
+    QRgb commonest = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            commonest = it.key();
+        }
+    return QColor(commonest);
 }
 
 bool showsText(const QWidget* w) {
@@ -266,6 +282,59 @@ bool showsText(const QWidget* w) {
 } // namespace
 
 Q_DECLARE_METATYPE(AppSettings::Appearance)
+
+namespace {
+
+// Every text colour of the style sheet with each background it is shown on, as the sheet
+// names them: its own background, the ones "/* on ... */" names, or, for a rule that sets
+// only a background, the text "/* text ... */" names. Disabled controls are exempt.
+struct Pair {
+    QString rule;
+    QString text;
+    QString back;
+};
+
+QList<Pair> styleSheetPairs() {
+    static const QRegularExpression rule(
+        QStringLiteral(R"(([^{}]+)\{([^}]*)\}[ \t]*(?:/\*([^*]*)\*/)?)"));
+    static const QRegularExpression colour(QStringLiteral(R"((?:^|[;\s])color:\s*@(\w+))"));
+    static const QRegularExpression back(
+        QStringLiteral(R"((?:^|[;\s])(?:background|alternate-background-color):\s*@(\w+))"));
+    static const QRegularExpression selection(
+        QStringLiteral(R"(selection-color:\s*@(\w+).*selection-background-color:\s*@(\w+)|)"
+                       R"(selection-background-color:\s*@(\w+).*selection-color:\s*@(\w+))"));
+    static const QRegularExpression named(QStringLiteral(R"(@(\w+))"));
+    QList<Pair> pairs;
+    for (auto it = rule.globalMatch(Look::styleSheetTemplate()); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString selector = m.captured(1).simplified();
+        const QString body = m.captured(2).simplified();
+        const QString note = m.captured(3).simplified();
+        if (selector.contains(QLatin1String(":disabled")) || note == QLatin1String("line"))
+            continue;
+        QString text = colour.match(body).captured(1);
+        QStringList backs;
+        for (auto b = back.globalMatch(body); b.hasNext();)
+            backs << b.next().captured(1);
+        if (note.startsWith(QLatin1String("text ")))
+            text = named.match(note).captured(1);
+        if (note.startsWith(QLatin1String("on ")))
+            for (auto n = named.globalMatch(note); n.hasNext();)
+                backs << n.next().captured(1);
+        if (const QRegularExpressionMatch sel = selection.match(body); sel.hasMatch())
+            pairs << Pair{selector + QStringLiteral(" (selected)"),
+                          sel.captured(1) + sel.captured(4), sel.captured(2) + sel.captured(3)};
+        if (text.isEmpty())
+            continue;
+        if (backs.isEmpty())
+            backs << QString(); // a text colour on no background named: fails below
+        for (const QString& b : backs)
+            pairs << Pair{selector, text, b};
+    }
+    return pairs;
+}
+
+} // namespace
 
 class TestAccess : public QObject {
     Q_OBJECT
@@ -309,6 +378,83 @@ private slots:
     }
 
     // Tab alone reaches every control of the window, and Escape closes it.
+    void everyTextColourStandsOutFromItsBackground_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("back");
+        for (const Pair& p : styleSheetPairs())
+            QTest::newRow(qPrintable(p.rule + QStringLiteral(": ") + p.text + QStringLiteral(" on ") +
+                                     p.back))
+                << p.text << p.back;
+        // Painted rather than styled: the game's letters in their boxes, the quiz's options
+        // in their verdicts, the palette's own pairs.
+        for (const auto& [text, back] : std::initializer_list<std::pair<const char*, const char*>>{
+                 {"letterRight", "letterBox"}, {"letterWrong", "letterBox"},
+                 {"letterRight", "letterPicking"}, {"letterWrong", "letterPicking"},
+                 {"right", "group"}, {"wrong", "group"}})
+            QTest::newRow(qPrintable(QStringLiteral("painted: %1 on %2").arg(text, back)))
+                << QString::fromLatin1(text) << QString::fromLatin1(back);
+    }
+    void everyTextColourStandsOutFromItsBackground() {
+        QFETCH(QString, text);
+        QFETCH(QString, back);
+        QVERIFY2(!back.isEmpty(), "the rule names no background for its text");
+        for (bool dark : {false, true}) {
+            const std::optional<QColor> fg = Look::namedColour(text, dark);
+            const std::optional<QColor> bg = Look::namedColour(back, dark);
+            QVERIFY2(fg && bg, "a colour the tables do not have");
+            QVERIFY2(contrast(*fg, *bg) >= 4.5,
+                     qPrintable(QStringLiteral("%1 on %2 in the %3 table: %4:1")
+                                    .arg(fg->name(), bg->name(), dark ? "dark" : "light")
+                                    .arg(contrast(*fg, *bg), 0, 'f', 2)));
+        }
+    }
+
+    void thePalettesPairsStandOut() {
+        const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+            {QPalette::WindowText, QPalette::Window},      {QPalette::Text, QPalette::Base},
+            {QPalette::Text, QPalette::AlternateBase},     {QPalette::ButtonText, QPalette::Button},
+            {QPalette::HighlightedText, QPalette::Highlight},
+            {QPalette::ToolTipText, QPalette::ToolTipBase}, {QPalette::PlaceholderText, QPalette::Base},
+            {QPalette::Link, QPalette::Base},               {QPalette::WindowText, QPalette::Base}};
+        for (bool dark : {false, true}) {
+            const QPalette p = Look::palette(dark);
+            for (const auto& [fg, bg] : pairs)
+                QVERIFY2(contrast(p.color(fg), p.color(bg)) >= 4.5,
+                         qPrintable(QStringLiteral("%1 / %2, %3").arg(fg).arg(bg).arg(dark)));
+        }
+    }
+
+    // Each text as a window shows it, in either appearance, stands out from what is behind it.
+    void everyTextInEveryWindowIsReadable_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<AppSettings::Appearance>("appearance");
+        for (const auto& [name, open] : windows())
+            for (auto a : {AppSettings::Appearance::Light, AppSettings::Appearance::Dark})
+                QTest::newRow(qPrintable(name + QLatin1Char(' ') + AppSettings::appearanceName(a)))
+                    << name << a;
+    }
+    void everyTextInEveryWindowIsReadable() {
+        QFETCH(AppSettings::Appearance, appearance);
+        visit(
+            [](QWidget* window) {
+                const QImage painted = window->grab().toImage();
+                QStringList faint;
+                for (QWidget* w : shownControls(window)) {
+                    if (!w->isEnabled() || !showsText(w) || w->visibleRegion().isEmpty())
+                        continue;
+                    const QColor fg = w->palette().color(w->foregroundRole());
+                    const QColor bg = backdrop(w, painted);
+                    const double ratio = contrast(fg, bg);
+                    if (ratio < 4.5)
+                        faint << QStringLiteral("%1 %2 on %3 (%4)")
+                                     .arg(describe(w), fg.name(), bg.name())
+                                     .arg(ratio, 0, 'f', 2);
+                }
+                QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
+            },
+            appearance);
+    }
+
     void tabReachesEveryControl_data() { addWindowRows(); }
     void tabReachesEveryControl() {
         visit([](QWidget* window) {
