@@ -68,5 +68,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
     QApplication::setWindowIcon(Look::icon(Look::Icon::App));
     Look::applyStoredAppearance();
+    Look::keepWindowsOnScreen();
     return Main(app, instance, warm);
 }

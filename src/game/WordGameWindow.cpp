@@ -42,7 +42,7 @@ WordGameWindow::WordGameWindow(StudySession& session, Speech& speech, QWidget* c
     buildWindow();
     Keys::likeADialog(this);
     resize(980, 540);
-    setMinimumSize(940, 520);
+    setMinimumWidth(900);
     if (centreOver)
         move(centreOver->frameGeometry().center() - rect().center());
 }

@@ -51,7 +51,8 @@ QuizWindow::QuizWindow(StudySession& session, Speech& speech, QWidget* centreOve
     addShortcuts();
     Keys::likeADialog(this);
     resize(780, 600);
-    setMinimumSize(640, 540);
+    // Room for a long meaning of four lines to show whole, on a screen of 960 x 540 as well.
+    setMinimumSize(640, 500);
     if (centreOver)
         move(centreOver->frameGeometry().center() - rect().center());
 }

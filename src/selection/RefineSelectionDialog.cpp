@@ -144,8 +144,8 @@ void RefineSelectionDialog::layOut(QGridLayout* filters) {
     layout->addWidget(instructions_);
     layout->addWidget(selectionCount_);
     layout->addWidget(refinedCount_);
-    layout->addLayout(filters);
-    layout->addStretch();
+    filters->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Widgets::scrolling(filters, this), 1);
     layout->addLayout(buttons);
 }
 

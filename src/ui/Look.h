@@ -109,6 +109,11 @@ QString styleSheetTemplate();
 // The application's style sheet in force.
 QString styleSheet();
 
+// Every window, as it shows, is kept on its screen: made smaller (never below what its layout
+// needs) and moved where it would reach past an edge, with room for the desktop's title bar.
+void keepWindowsOnScreen();
+void fitToScreen(QWidget* window);
+
 // Asks the style to look at a widget again after a property its rules read has changed.
 void restyle(QWidget* widget);
 

@@ -270,6 +270,31 @@ QColor backdrop(const QWidget* w, const QImage& window) {
     return QColor(commonest);
 }
 
+// Room a desktop's title bar takes above a window.
+constexpr int kTitleBar = 32;
+
+// The size a control needs to show its text whole; empty when it scrolls, wraps by itself or
+// shows no text.
+QSize needs(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->text().isEmpty() || !l->pixmap().isNull())
+            return {};
+        if (l->wordWrap())
+            return {0, l->heightForWidth(l->width())};
+        return l->sizeHint();
+    }
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return {g->fontMetrics().horizontalAdvance(g->title()) + 20, 0};
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text().isEmpty() || w->inherits("QuizOption") ? QSize() : b->sizeHint();
+    return {};
+}
+
+bool showsWhole(const QWidget* w) {
+    const QSize n = needs(w);
+    return n.width() <= w->width() && n.height() <= w->height();
+}
+
 bool showsText(const QWidget* w) {
     if (auto* l = qobject_cast<const QLabel*>(w))
         return !l->text().trimmed().isEmpty();
@@ -453,6 +478,32 @@ private slots:
                 QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
             },
             appearance);
+    }
+
+    // The window lies on the screen with room for a title bar, and no text is cut short.
+    void everyWindowFitsAndShowsItsTextsWhole_data() { addWindowRows(); }
+    void everyWindowFitsAndShowsItsTextsWhole() {
+        visit([](QWidget* window) {
+            const QRect area = window->screen()->availableGeometry();
+            const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+            QVERIFY2(least.width() <= area.width() && least.height() + kTitleBar <= area.height(),
+                     qPrintable(QStringLiteral("needs %1 x %2 of %3 x %4")
+                                    .arg(least.width()).arg(least.height())
+                                    .arg(area.width()).arg(area.height())));
+            QVERIFY2(area.contains(window->frameGeometry()),
+                     qPrintable(QStringLiteral("shows at %1,%2 %3 x %4 on %5 x %6")
+                                    .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+                                    .arg(window->frameGeometry().width())
+                                    .arg(window->frameGeometry().height())
+                                    .arg(area.width()).arg(area.height())));
+            QStringList cut;
+            for (QWidget* w : shownControls(window))
+                if (!showsWhole(w))
+                    cut << describe(w) + QStringLiteral(" %1 x %2 < %3 x %4")
+                                             .arg(w->width()).arg(w->height())
+                                             .arg(needs(w).width()).arg(needs(w).height());
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        });
     }
 
     void tabReachesEveryControl_data() { addWindowRows(); }

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom Tour"));
     QApplication::setWindowIcon(Look::icon(Look::Icon::App));
     Look::applyAppearance(appearance);
+    Look::keepWindowsOnScreen();
     TourWindow tour;
     // Fills the screen also where no window manager maximizes it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
