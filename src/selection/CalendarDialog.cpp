@@ -21,9 +21,11 @@ CalendarDialog::CalendarDialog(QLineEdit* dateBox, QWidget* parent)
     calendar_ = named(new QCalendarWidget(this), QStringLiteral("Calendar1"));
     calendar_->setFont(Look::arial(10));
     calendar_->setGridVisible(true);
-    // The days' table is what takes the keys.
+    // The calendar and its days' table, which takes the keys, are both tables to assistive
+    // tools.
+    calendar_->setAccessibleName(tr("Choose a Date"));
     if (auto* days = calendar_->findChild<QAbstractItemView*>())
-        days->setAccessibleName(tr("Choose a Date"));
+        days->setAccessibleName(tr("Days"));
     calendar_->setSelectedDate(QDate::currentDate());
     okButton_ = named(new QPushButton(tr("&OK"), this), QStringLiteral("command1_0"));
     okButton_->setDefault(true);

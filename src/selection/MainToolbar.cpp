@@ -79,7 +79,7 @@ void MainToolbar::buildMenus(QMainWindow* window) {
             &QAction::triggered, this, &MainToolbar::exportWordsRequested);
     connect(named(bar->addAction(tr("&Tutorial")), QStringLiteral("Tutorial")),
             &QAction::triggered, this, &MainToolbar::tutorialRequested);
-    QMenu* help = named(bar->addMenu(tr("&About")), QStringLiteral("menuabout"));
+    QMenu* help = named(bar->addMenu(tr("A&bout")), QStringLiteral("menuabout"));
     connect(named(help->addAction(tr("&Verbaloom Tips")), QStringLiteral("vlguide")),
             &QAction::triggered, this, &MainToolbar::tipsRequested);
     connect(named(help->addAction(tr("About &Verbaloom!")), QStringLiteral("about")),

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDialog>
+#include <QMainWindow>
 
 namespace {
 
@@ -21,9 +23,17 @@ public:
     }
 };
 
+// Also: the windows that are neither dialogs nor main windows (the quiz, the game, the
+// ticker, the list) are windows to assistive tools, not fillers.
 QAccessibleInterface* valueLabelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("ValueLabel"))
         return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
+    auto* w = qobject_cast<QWidget*>(object);
+    if (w && object->metaObject()->className() == className && w->isWindow() &&
+        (w->windowType() == Qt::Window || w->windowType() == Qt::Tool) &&
+        !qobject_cast<QDialog*>(w) && !qobject_cast<QMainWindow*>(w) &&
+        className != QLatin1String("QWidget"))
+        return new QAccessibleWidget(w, QAccessible::Window);
     return nullptr;
 }
 
