@@ -115,8 +115,10 @@ void LetterBoxesPanel::setPicking(int index, bool picking) {
 
 void LetterBoxesPanel::paintBox(int index) {
     boxes_[size_t(index)]->setStyleSheet(
-        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; }")
-            .arg(Look::colour(back_[size_t(index)]).name(), Look::colour(text_[size_t(index)]).name()));
+        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; }"
+                       "QLabel:focus { border: 3px solid %3; }")
+            .arg(Look::colour(back_[size_t(index)]).name(), Look::colour(text_[size_t(index)]).name(),
+                 Look::colour(Look::Colour::LetterFocus).name()));
 }
 
 bool LetterBoxesPanel::isOpen(int index) const {

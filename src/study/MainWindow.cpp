@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -49,6 +50,27 @@ bool isTextInput(const QWidget* w) {
            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
            qobject_cast<const QRadioButton*>(w);
 }
+
+// The scrolling page: as tall as the window when the window is tall enough for it, and only
+// then scrolling. (A page that asked for the height its wrapped texts would like at ease
+// would scroll even on a screen that holds it all.)
+class Page : public QWidget {
+public:
+    bool hasHeightForWidth() const override { return false; }
+    QSize minimumSizeHint() const override {
+        QSize least = QWidget::minimumSizeHint();
+        if (layout())
+            least.setHeight(std::max(least.height(), layout()->totalMinimumHeightForWidth(width())));
+        return least;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width())
+            updateGeometry();
+    }
+};
 
 } // namespace
 
@@ -124,7 +146,7 @@ void MainWindow::buildWindow() {
     // The card grows with the window up to a comfortable reading size, centred beyond it.
     container->setMaximumSize(1400, 900);
 
-    auto* page = new QWidget;
+    auto* page = new Page;
     auto* centring = new QGridLayout(page);
     centring->setContentsMargins(12, 8, 12, 8);
     centring->addWidget(container, 0, 0);

@@ -83,6 +83,8 @@ enum class Colour {
     LetterPicking, // a box while the letter picker is open for it
     LetterRight,
     LetterWrong,
+    LetterFocus,   // the ring round the letter box that has the focus
+    Indicator,     // the rings of check boxes and options
     Count
 };
 

@@ -7,6 +7,11 @@
 #include <QStyle>
 #include <QWidget>
 
+// The style sheet draws the check boxes' tick from the compiled-in pictures.
+static void initSheetResources() {
+    Q_INIT_RESOURCE(verbaloom);
+}
+
 namespace Look {
 
 namespace {
@@ -61,6 +66,8 @@ constexpr std::array<Entry, size_t(Colour::Count)> kTable{{
     {Colour::LetterPicking, "letterPicking", 0x3c3c3c, 0x3c3c3c},
     {Colour::LetterRight, "letterRight", 0x00ff00, 0x00ff00},
     {Colour::LetterWrong, "letterWrong", 0xff8a80, 0xff8a80},
+    {Colour::LetterFocus, "letterFocus", 0xffd58a, 0xffd58a},
+    {Colour::Indicator, "indicator", 0x7d7564, 0x8d9aa3},
 }};
 
 bool gDark = false;
@@ -140,6 +147,11 @@ QString styleSheet() {
 }
 
 void applyAppearance(AppSettings::Appearance appearance) {
+    static const bool loaded = [] {
+        initSheetResources();
+        return true;
+    }();
+    Q_UNUSED(loaded);
     desktopPalette();
     gDark = appearance == AppSettings::Appearance::Dark ||
             (appearance == AppSettings::Appearance::Desktop && desktopIsDark());

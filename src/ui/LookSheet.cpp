@@ -61,6 +61,14 @@ QGroupBox { border: 1px solid @cardBorder; border-radius: 8px; margin-top: 16px;
             font-weight: bold; color: @accent; padding-top: 4px; } /* on @window */
 QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
 QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: @text; } /* on @group */
+QCheckBox::indicator, QRadioButton::indicator { width: 13px; height: 13px; border: 1px solid @indicator;
+                                                background: @field; }
+QRadioButton::indicator { border-radius: 7px; }
+QCheckBox::indicator { border-radius: 3px; }
+QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+                                  stop:0 @accent, stop:0.5 @accent, stop:0.6 @field, stop:1 @field); }
+QCheckBox::indicator:checked { background: @accentBack; border-color: @accentBack; image: url(:/icons/tick.svg); }
+QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: @cardBorder; }
 QPushButton { padding: 5px 12px; border: 1px solid @buttonBorder; border-radius: 5px;
               background: @button; color: @buttonText; }
 QPushButton:hover { background: @buttonHover; } /* text @buttonText */
