@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -117,6 +118,30 @@ Appearance appearance() {
 
 bool saveAppearance(Appearance appearance) {
     return SaveSetting(AppName, OptionsSection, AppearanceKey, appearanceName(appearance));
+}
+
+namespace {
+int storedNumber(const QString& key, int fallback, int low, int high) {
+    bool ok = false;
+    const int n = GetSetting(AppName, OptionsSection, key).trimmed().toInt(&ok);
+    return ok ? std::clamp(n, low, high) : fallback;
+}
+} // namespace
+
+int targetRetention() {
+    return storedNumber(TargetRetentionKey, DefaultRetention, MinRetention, MaxRetention);
+}
+
+int newWordsPerDay() {
+    return storedNumber(NewWordsKey, DefaultNewWords, 0, MaxNewWords);
+}
+
+bool saveScheduling(int retention, int newWords) {
+    const bool a = SaveSetting(AppName, OptionsSection, TargetRetentionKey,
+                               QString::number(std::clamp(retention, MinRetention, MaxRetention)));
+    const bool b = SaveSetting(AppName, OptionsSection, NewWordsKey,
+                               QString::number(std::clamp(newWords, 0, MaxNewWords)));
+    return a && b;
 }
 
 int showTipsAtStartup() {

@@ -47,4 +47,18 @@ int showTipsAtStartup();
 
 QString storePath(const QString& appName);
 
+// The review planner's settings, in "Options": the share of words the learner means to recall
+// when a word comes due (per cent) and how many never-scheduled words a day join the due
+// words. A stored value out of range or no number reads as the nearest sound one.
+inline const QString TargetRetentionKey = QStringLiteral("Target Retention");
+inline const QString NewWordsKey = QStringLiteral("New Words a Day");
+inline constexpr int DefaultRetention = 90;
+inline constexpr int MinRetention = 70;
+inline constexpr int MaxRetention = 99;
+inline constexpr int DefaultNewWords = 10;
+inline constexpr int MaxNewWords = 500;
+int targetRetention();
+int newWordsPerDay();
+bool saveScheduling(int retention, int newWords);
+
 } // namespace AppSettings

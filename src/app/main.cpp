@@ -1,6 +1,8 @@
 // The program's entry: one instance, a screen of at least 1024 pixels, the main window; or,
-// with --import / --export, a word-list transfer without a window.
+// with --import / --export, a word-list transfer, or with --update-words, the learner's copy
+// brought up to a newer shipped word list, without a window.
 #include "app/StartModule.h"
+#include "app/UpdateWordsCommand.h"
 #include "data/Database.h"
 #include "data/Speech.h"
 #include "study/MainWindow.h"
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (UpdateWordsCommand::wanted(arguments)) {
+        const QCoreApplication app(argc, argv);
+        return UpdateWordsCommand::run(arguments, !instance.isFirst(), stdout, stderr);
+    }
     if (TransferCommand::wanted(arguments)) {
         const QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("verbaloom"));

@@ -114,6 +114,15 @@ qint64 Recordset::idAt(int position) const {
     return visible_[size_t(position - 1)];
 }
 
+int Recordset::positionOf(qint64 id) const {
+    const auto it = std::lower_bound(visible_.begin(), visible_.end(), id);
+    return it != visible_.end() && *it == id ? int(it - visible_.begin()) + 1 : 0;
+}
+
+QList<qint64> Recordset::keys() const {
+    return QList<qint64>(visible_.begin(), visible_.end());
+}
+
 int Recordset::firstMatch(const QString& criterion) const {
     if (visible_.empty())
         return 0;

@@ -63,6 +63,10 @@ public:
     qint64 currentId() const;
     // The key of the row at a 1-based position (1..recordCount()).
     qint64 idAt(int position) const;
+    // The 1-based position of a row, or 0 when it is not among the rows.
+    int positionOf(qint64 id) const;
+    // The rows' keys in position order.
+    QList<qint64> keys() const;
     // The 1-based position of the first row that meets the criterion, or 0 when none does.
     int firstMatch(const QString& criterion) const;
 

@@ -39,10 +39,9 @@ void exec(sqlite3* db, const QByteArray& sql) {
     throw DbError(DbErrorCode::Other, why);
 }
 
-// A copy of the file as it is on disk, private to the learner, never over an older copy:
-// that one is the older state and stays.
-void keepBackup(const QString& path, int version) {
-    const QString target = backupPath(path, version);
+} // namespace
+
+void keepCopy(const QString& path, const QString& target) {
     if (QFileInfo::exists(target))
         return;
     const auto failed = [&](const QString& why) {
@@ -66,6 +65,12 @@ void keepBackup(const QString& path, int version) {
         copy.remove();
         throw error;
     }
+}
+
+namespace {
+
+void keepBackup(const QString& path, int version) {
+    keepCopy(path, backupPath(path, version));
 }
 
 QString newerNotice(const QString& path) {

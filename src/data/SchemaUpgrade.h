@@ -21,6 +21,8 @@ namespace SchemaUpgrade {
 inline constexpr const char* Steps[] = {
     "", // 0 -> 1: the files made before versions were recorded; nothing changes but the number
     ScheduleSchemaSql, // 1 -> 2: spaced repetition's schedule and review log
+    // 2 -> 3: which shipped word list the file holds ("version"; none recorded is 1)
+    "CREATE TABLE IF NOT EXISTS content_info (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
 };
 inline constexpr int CurrentVersion = int(std::size(Steps));
 
@@ -43,5 +45,9 @@ void applySteps(sqlite3* db, int from, const char* const* steps = Steps,
 
 // The copy kept before upgrading from `version`.
 QString backupPath(const QString& path, int version);
+
+// Copies the file as it is on disk to target, private to the learner, never over an older
+// copy: that one is the older state and stays. Throws DbError.
+void keepCopy(const QString& path, const QString& target);
 
 } // namespace SchemaUpgrade

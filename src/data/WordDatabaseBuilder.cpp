@@ -106,7 +106,7 @@ void insertAll(sqlite3* db, const char* table, const std::vector<WordRow>& rows)
 } // namespace
 
 void create(const QString& path, const std::vector<WordRow>& words,
-            const std::vector<WordRow>& spwl) {
+            const std::vector<WordRow>& spwl, int contentVersion) {
     // Built beside the target and renamed over it, so a failed build leaves no half file.
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
@@ -128,6 +128,11 @@ void create(const QString& path, const std::vector<WordRow>& words,
         SchemaUpgrade::applySteps(db, 0);
         insertAll(db, "words", words);
         insertAll(db, "spwl", spwl);
+        const QByteArray version =
+            QStringLiteral("INSERT INTO content_info (key, value) VALUES ('version', '%1')")
+                .arg(contentVersion)
+                .toUtf8();
+        check(db, sqlite3_exec(db, version.constData(), nullptr, nullptr, nullptr));
         check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));
     } catch (...) {
         sqlite3_close(db);

@@ -33,7 +33,8 @@ std::vector<WordRow> rowsFromCsv(const QByteArray& csv, QString* error);
 
 // Writes a fresh database at path (replacing any file there), keyed with the program's
 // database password, at the current schema version. Throws DbError.
+// contentVersion: which shipped word list the tables are (share/CONTENT_VERSION).
 void create(const QString& path, const std::vector<WordRow>& words,
-            const std::vector<WordRow>& spwl);
+            const std::vector<WordRow>& spwl, int contentVersion = 1);
 
 } // namespace WordDatabaseBuilder

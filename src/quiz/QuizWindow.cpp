@@ -311,6 +311,8 @@ void QuizWindow::verifyClicked() {
     }
     score_->setText(QuizEngine::scoreText(correctCount_, answeredCount_));
     options_->setVerdict(correctIndex_, Look::Colour::Right);
+    // What the answer says of the learner's memory goes to the review planner.
+    session_.gradeQuizAnswer(word_, chosenIndex_ == correctIndex_);
     nextButton_->setEnabled(true);
     nextButton_->setFocus();
 }

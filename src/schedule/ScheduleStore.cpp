@@ -86,6 +86,11 @@ QVariant finiteOrNull(double v) {
 ScheduleStore::ScheduleStore(std::shared_ptr<Connection> connection)
     : connection_(std::move(connection)) {}
 
+WordTable ScheduleStore::tableOf(const QString& name) {
+    return name.compare(QLatin1String("spwl"), Qt::CaseInsensitive) == 0 ? WordTable::Spwl
+                                                                          : WordTable::Words;
+}
+
 QString ScheduleStore::tableName(WordTable table) {
     return table == WordTable::Spwl ? QStringLiteral("spwl") : QStringLiteral("words");
 }
@@ -203,7 +208,7 @@ ScheduleStore::Waiting ScheduleStore::waiting(WordTable table, const QList<qint6
 
 ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs::Rating rating,
                                            const QDate& today, const QDateTime& now,
-                                           const Fsrs::Parameters& params) {
+                                           const Fsrs::Parameters& params, Marks marks) {
     if (!today.isValid() || !now.isValid())
         throw DbError(DbErrorCode::BadArgument,
                       QStringLiteral("A grade needs the day and the time it is given."));
@@ -217,15 +222,22 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     const Fsrs::Card& after = out.review.card;
 
     // The study marks first: a word that is not there writes nothing at all.
-    Statement marks = c.prepare(
-        QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647), lastread = ?,"
-                       " sessionbm = 1 WHERE id = ?")
-            .arg(name));
-    marks.bind(1, today);
-    marks.bind(2, wordId);
-    marks.step();
-    if (sqlite3_changes(c.handle()) == 0)
-        throw DbError(DbErrorCode::NoCurrentRecord);
+    if (marks == Marks::Studied) {
+        Statement studied = c.prepare(
+            QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647),"
+                           " lastread = ?, sessionbm = 1 WHERE id = ?")
+                .arg(name));
+        studied.bind(1, today);
+        studied.bind(2, wordId);
+        studied.step();
+        if (sqlite3_changes(c.handle()) == 0)
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    } else {
+        Statement exists = c.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(name));
+        exists.bind(1, wordId);
+        if (!exists.step())
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    }
 
     Statement log = c.prepare(QStringLiteral(
         "INSERT INTO review_log (wordtable, wordid, reviewedat, reviewday, grade, elapsed,"
@@ -270,6 +282,16 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     transaction.commit();
     c.noteWrite();
     return out;
+}
+
+std::optional<QDate> ScheduleStore::nextDue(WordTable table, const QDate& today) const {
+    Statement q = connection_->prepare(
+        QStringLiteral("SELECT min(due) FROM schedule WHERE wordtable = ? AND due > ?"));
+    q.bind(1, tableName(table));
+    q.bind(2, today);
+    q.step();
+    const QDate due = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    return due.isValid() ? std::optional<QDate>(due) : std::nullopt;
 }
 
 ScheduleStore::Report ScheduleStore::report(const QDate& today) const {

@@ -69,11 +69,18 @@ public:
         Fsrs::ReviewResult review;
         qint64 logId = 0;
     };
-    // Schedules the word, writes its log row and marks it studied (read count + 1, stopping
-    // at 2147483647; last read today; session mark), all in one transaction, nested in the
-    // caller's when one is open. A word that is not there: DbErrorCode::NoCurrentRecord.
+    // Schedules the word, writes its log row and, when it counts as studied, marks it so (read
+    // count + 1, stopping at 2147483647; last read today; session mark), all in one
+    // transaction, nested in the caller's when one is open. A quiz answer grades without the
+    // marks: the quiz never counted as studying. A word that is not there:
+    // DbErrorCode::NoCurrentRecord.
+    enum class Marks { Studied, None };
     Graded grade(WordTable table, qint64 wordId, Fsrs::Rating rating, const QDate& today,
-                 const QDateTime& now, const Fsrs::Parameters& params = {});
+                 const QDateTime& now, const Fsrs::Parameters& params = {},
+                 Marks marks = Marks::Studied);
+
+    // The first day after today on which a word of the table is due, if any.
+    std::optional<QDate> nextDue(WordTable table, const QDate& today) const;
 
     struct Report {
         static constexpr int Days = 30;
@@ -90,6 +97,7 @@ public:
     Report report(const QDate& today) const;
 
     static QString tableName(WordTable table);
+    static WordTable tableOf(const QString& name); // "spwl", else the main table
 
 private:
     std::shared_ptr<Connection> connection_;

@@ -29,6 +29,8 @@ const Button kButtons[] = {
     {nullptr, nullptr, nullptr, nullptr, Look::Icon::App},
     {"Session Revision", "Revise", "Revise whatever you've practiced during this session",
      "Revise whatever you've marked read this session", Look::Icon::Revise},
+    {"Due Words", "Due Words", "Study the words the planner has waiting for you today", "",
+     Look::Icon::Due},
     {"Quiz", "Quiz", "Take a Quiz of words in REFINED SELECTION", "Take a test", Look::Icon::Quiz},
     {"Game", "Game", "", "Word Game", Look::Icon::Game},
     {"One Spot - Ticker", "One Spot", "Sit back. Ticker On.", "", Look::Icon::Ticker},
@@ -79,6 +81,8 @@ void MainToolbar::buildMenus(QMainWindow* window) {
             &QAction::triggered, this, &MainToolbar::exportWordsRequested);
     connect(named(bar->addAction(tr("&Tutorial")), QStringLiteral("Tutorial")),
             &QAction::triggered, this, &MainToolbar::tutorialRequested);
+    connect(named(bar->addAction(tr("&Options")), QStringLiteral("options")),
+            &QAction::triggered, this, &MainToolbar::optionsRequested);
     QMenu* help = named(bar->addMenu(tr("A&bout")), QStringLiteral("menuabout"));
     connect(named(help->addAction(tr("&Verbaloom Tips")), QStringLiteral("vlguide")),
             &QAction::triggered, this, &MainToolbar::tipsRequested);
@@ -95,6 +99,11 @@ bool MainToolbar::eventFilter(QObject* watched, QEvent* event) {
                 button->setAccessibleName(tr("More toolbar buttons"));
         }
     return QObject::eventFilter(watched, event);
+}
+
+void MainToolbar::showWaiting(int count) {
+    if (QAction* due = action(DueWords))
+        due->setText(tr("Due Words (%1)").arg(count));
 }
 
 QAction* MainToolbar::action(const QString& key) const {

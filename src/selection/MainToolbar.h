@@ -17,6 +17,7 @@ public:
     inline static const QString WordSelection = QStringLiteral("Intelli Select");
     inline static const QString RefineSelection = QStringLiteral("Filter It!");
     inline static const QString Revise = QStringLiteral("Revise");
+    inline static const QString DueWords = QStringLiteral("Due Words");
     inline static const QString Quiz = QStringLiteral("Quiz");
     inline static const QString Game = QStringLiteral("Game");
     inline static const QString Ticker = QStringLiteral("One Spot");
@@ -28,6 +29,8 @@ public:
 
     QToolBar* toolBar() const { return toolBar_; }
     QAction* action(const QString& key) const;
+    // "Due Words (37)": how many words wait today.
+    void showWaiting(int count);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +43,7 @@ signals:
     void tutorialRequested();
     void tipsRequested();
     void aboutRequested();
+    void optionsRequested();
 
 private:
     void buildMenus(QMainWindow* window);

@@ -9,6 +9,7 @@
 #include "maintenance/NoteWindow.h"
 #include "selection/MainToolbar.h"
 #include "study/DisplayModePanel.h"
+#include "study/GradePanel.h"
 #include "study/Navigation.h"
 #include "study/SelectionCountersPanel.h"
 #include "study/StatisticsPanel.h"
@@ -21,6 +22,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
+#include <algorithm>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +34,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QResizeEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -50,27 +51,6 @@ bool isTextInput(const QWidget* w) {
            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
            qobject_cast<const QRadioButton*>(w);
 }
-
-// The scrolling page: as tall as the window when the window is tall enough for it, and only
-// then scrolling. (A page that asked for the height its wrapped texts would like at ease
-// would scroll even on a screen that holds it all.)
-class Page : public QWidget {
-public:
-    bool hasHeightForWidth() const override { return false; }
-    QSize minimumSizeHint() const override {
-        QSize least = QWidget::minimumSizeHint();
-        if (layout())
-            least.setHeight(std::max(least.height(), layout()->totalMinimumHeightForWidth(width())));
-        return least;
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QWidget::resizeEvent(event);
-        if (event->size().width() != event->oldSize().width())
-            updateGeometry();
-    }
-};
 
 } // namespace
 
@@ -91,6 +71,7 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     connect(toolbar_, &MainToolbar::tipsRequested, this,
             [this] { tryStep([&] { showTipOfTheDay(); }); });
     connect(toolbar_, &MainToolbar::aboutRequested, this, &MainWindow::showAbout);
+    connect(toolbar_, &MainToolbar::optionsRequested, this, &MainWindow::showOptions);
     buildWindow();
     connectSession();
     addShortcuts();
@@ -112,10 +93,13 @@ void MainWindow::buildWindow() {
     cardFrame->setProperty("surface", QStringLiteral("card"));
     card_ = new WordCardPanel(cardFrame);
     controls_ = new StudyControlsPanel(cardFrame);
+    grades_ = new GradePanel(cardFrame);
+    grades_->hide();
     auto* cardLayout = new QVBoxLayout(cardFrame);
     cardLayout->setContentsMargins(18, 12, 18, 14);
     cardLayout->addWidget(card_, 1);
     cardLayout->addSpacing(8);
+    cardLayout->addWidget(grades_);
     cardLayout->addWidget(controls_);
 
     modes_ = new DisplayModePanel(container);
@@ -146,17 +130,20 @@ void MainWindow::buildWindow() {
     // The card grows with the window up to a comfortable reading size, centred beyond it.
     container->setMaximumSize(1400, 900);
 
-    auto* page = new Page;
+    auto* page = new QWidget;
     auto* centring = new QGridLayout(page);
     centring->setContentsMargins(12, 8, 12, 8);
     centring->addWidget(container, 0, 0);
-    auto* scroll = named(new QScrollArea(this), QStringLiteral("mainScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
+    scroll_ = named(new QScrollArea(this), QStringLiteral("mainScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
     // Not a stop of its own: the page follows the focus as Tab moves through it.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    setCentralWidget(scroll);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    // Sized here rather than by the scroll area, which would give wrapped texts their
+    // preferred height and scroll at sizes where everything fits.
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(page);
+    scroll_->viewport()->installEventFilter(this);
+    setCentralWidget(scroll_);
 
     connect(card_, &WordCardPanel::speakRequested, this, &MainWindow::speak);
     connect(modes_, &DisplayModePanel::modeChosen, this, &MainWindow::applyDisplayMode);
@@ -179,6 +166,15 @@ void MainWindow::connectSession() {
     connect(&session_, &StudySession::studiedThisSessionChanged, statistics_,
             &StatisticsPanel::showStudiedThisSession);
     connect(&session_, &StudySession::writeFailed, this, &MainWindow::reportWriteFailure);
+    connect(&session_, &StudySession::waitingChanged, this, [this](int count) {
+        toolbar_->showWaiting(count);
+        grades_->setWaiting(count);
+    });
+    connect(&session_, &StudySession::reviewingChanged, grades_, &QWidget::setVisible);
+    connect(&session_, &StudySession::dueWordsDone, this, &MainWindow::dueWordsDone);
+    connect(grades_, &GradePanel::showRequested, this, [this] { card_->setBoxes({}); });
+    connect(grades_, &GradePanel::gradeRequested, &session_, &StudySession::grade);
+    toolbar_->showWaiting(session_.waitingCount());
 
     connect(controls_, &StudyControlsPanel::previousRequested, &session_, &StudySession::previous);
     connect(controls_, &StudyControlsPanel::nextRequested, &session_, &StudySession::next);
@@ -204,6 +200,7 @@ void MainWindow::addShortcuts() {
     shortcut(QKeySequence::Quit, [this] { close(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { pronounce(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { controls_->focusFind(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { openDueWords(); });
     for (int i = 0; i < 4; ++i)
         shortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), [this, i] { modes_->setMode(i); });
 }
@@ -321,6 +318,15 @@ void MainWindow::reportWriteFailure(const QString& description) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Resize && watched == scroll_->viewport()) {
+        QWidget* page = scroll_->widget();
+        const QSize view = scroll_->viewport()->size();
+        const QSize least = page->minimumSizeHint();
+        const int width = std::max(view.width(), least.width());
+        // Wrapped texts need more height on a narrow page than its plain minimum says.
+        const int height = page->layout()->totalMinimumHeightForWidth(width);
+        page->resize(width, std::max({view.height(), least.height(), height}));
+    }
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && isActiveWindow() &&
         watched == QApplication::focusWidget()) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -333,6 +339,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress && !isTextInput(QApplication::focusWidget()) &&
             (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
             key->key() == Qt::Key_Right ? session_.next() : session_.previous();
+            return true;
+        }
+        // Grading a due word: 1 Again, 2 Hard, 3 Good, 4 Easy.
+        if (type == QEvent::KeyPress && session_.isReviewingDueWords() &&
+            key->key() >= Qt::Key_1 && key->key() <= Qt::Key_4 &&
+            !qobject_cast<const QLineEdit*>(QApplication::focusWidget())) {
+            session_.grade(Fsrs::Rating(key->key() - Qt::Key_1 + 1));
             return true;
         }
     }

@@ -6,12 +6,14 @@
 #include <QPointer>
 
 class DisplayModePanel;
+class GradePanel;
 class DisplayModes;
 class HintPanel;
 class MainToolbar;
 class QuizWindow;
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class SelectionCountersPanel;
 class Speech;
 class StatisticsPanel;
@@ -67,6 +69,9 @@ private:
     void openTicker();
     void openList();
     void printWords();
+    void openDueWords();
+    void dueWordsDone();
+    void showOptions();
     void showReport();
     void addWords();
     void importWords();
@@ -80,9 +85,11 @@ private:
     DisplayModes* displayModes_;
     MainToolbar* toolbar_ = nullptr;
     QWidget* container_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     SelectionCountersPanel* counters_ = nullptr;
     WordCardPanel* card_ = nullptr;
     StudyControlsPanel* controls_ = nullptr;
+    GradePanel* grades_ = nullptr;
     DisplayModePanel* modes_ = nullptr;
     HintPanel* hint_ = nullptr;
     StatisticsPanel* statistics_ = nullptr;

@@ -1,6 +1,7 @@
 // The main window's toolbar and menus: each opens another window on the study session.
 #include "MainWindow.h"
 
+#include "app/OptionsDialog.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramLauncher.h"
 #include "data/DbError.h"
@@ -10,10 +11,13 @@
 #include "maintenance/TipDialog.h"
 #include "maintenance/TourLaunch.h"
 #include "quiz/QuizWindow.h"
+#include "schedule/ScheduleStore.h"
 #include "selection/MainToolbar.h"
 #include "selection/RefineSelectionDialog.h"
 #include "selection/Revise.h"
 #include "selection/WordSelectionDialog.h"
+#include "study/DisplayModePanel.h"
+#include "study/StudyCard.h"
 #include "study/StudyControlsPanel.h"
 #include "study/StudySession.h"
 #include "transfer/ExportWordsDialog.h"
@@ -26,6 +30,7 @@
 #include "views/WordListWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
@@ -42,6 +47,8 @@ void MainWindow::runToolbarAction(const QString& key) {
         openRefineSelection();
     else if (key == MainToolbar::Revise)
         revise();
+    else if (key == MainToolbar::DueWords)
+        openDueWords();
     else if (key == MainToolbar::Quiz)
         openQuiz();
     else if (key == MainToolbar::Game)
@@ -140,6 +147,34 @@ void MainWindow::openList() {
     list_->start();
 }
 
+void MainWindow::openDueWords() {
+    if (session_.openDueWords() > 0) {
+        // Each due word starts hidden but for the word itself: recall, then show and grade.
+        modes_->setMode(StudyCard::GuessMeanings);
+        return;
+    }
+    const std::optional<QDate> next = session_.nextDue();
+    MessageBox::info(this, next ? tr("No words are waiting today. The next word is due on %1.")
+                                      .arg(QLocale().toString(*next, QLocale::LongFormat))
+                                : tr("No words are waiting today. A word joins the plan when you "
+                                     "study it (\"Mark it. I've Studied.\") or answer it in the "
+                                     "quiz; new words come from your selection."));
+}
+
+void MainWindow::dueWordsDone() {
+    const std::optional<QDate> next = session_.nextDue();
+    MessageBox::info(this, next ? tr("You have gone through every word waiting today. The next "
+                                     "word is due on %1.")
+                                      .arg(QLocale().toString(*next, QLocale::LongFormat))
+                                : tr("You have gone through every word waiting today."));
+}
+
+void MainWindow::showOptions() {
+    OptionsDialog options(this);
+    if (options.exec() == QDialog::Accepted)
+        session_.recountWaiting();
+}
+
 void MainWindow::printWords() {
     PrintWordListDialog::run(session_, this);
 }
@@ -149,8 +184,11 @@ void MainWindow::showReport() {
     // its current word are never touched.
     std::array<std::optional<ProgressReport::Counts>, ProgressReport::GroupCount> counts;
     tryStep([&] { counts = ProgressReport::count(*session_.connection()); });
+    ScheduleStore::Report plan;
+    tryStep([&] { plan = ScheduleStore(session_.connection()).report(session_.today()); });
     ProgressReportDialog report(this);
     report.fill(counts);
+    report.fillReviews(plan);
     report.exec();
 }
 

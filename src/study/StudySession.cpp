@@ -6,6 +6,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "selection/RefineFilters.h"
+#include "schedule/ScheduleStore.h"
 #include "selection/Revise.h"
 #include "study/Navigation.h"
 #include "study/StudyCard.h"
@@ -18,6 +19,7 @@ StudySession::StudySession(const QString& connectionString, QObject* parent)
     connect(source_, &DataSource::rowsChanged, this, [this] {
         emit selectionChanged();
         emit countsChanged();
+        scheduleCountWaiting(); // new words come from the selection
     });
 }
 
@@ -26,6 +28,7 @@ StudySession::~StudySession() = default;
 QString StudySession::start() {
     const std::shared_ptr<Connection> connection = source_->connection();
     store_ = std::make_unique<WordStore>(connection);
+    schedule_ = std::make_unique<ScheduleStore>(connection);
     // A file opened for reading only keeps last session's marks: nothing can be written.
     if (!connection->readOnly())
         store_->clearSessionMarks();
@@ -33,6 +36,7 @@ QString StudySession::start() {
     source_->refresh();
     selectionCount_ = refinedRows() ? refinedRows()->recordCount() : 0;
     emit countsChanged();
+    countWaiting();
     return connection->notice();
 }
 
@@ -203,10 +207,20 @@ bool StudySession::markStudied() {
     if (!current_.isValid() || !store_)
         return false; // no word shown: nothing studied, nothing counted
     const Word word = current_;
-    if (!write([&] { store_->markStudied(word.table, word.id, QDate::currentDate()); }))
+    const bool ok = write([&] {
+        // A word studied for the first time starts its schedule as if graded Good, in the
+        // same transaction as the marks; later marks leave the schedule to the grades.
+        const WordTable table = ScheduleStore::tableOf(word.table);
+        if (schedule_ && !schedule_->schedule(table, word.id))
+            schedule_->grade(table, word.id, Fsrs::Rating::Good, today(), now(), parameters());
+        else
+            store_->markStudied(word.table, word.id, today());
+    });
+    if (!ok)
         return false;
     ++studied_;
     emit studiedThisSessionChanged(studied_);
+    scheduleCountWaiting();
     return true;
 }
 
@@ -231,6 +245,7 @@ bool StudySession::updateMeaningAndUsage(const Word& word, const QString& meanin
 // ---- the selection ----
 
 bool StudySession::selectSource(const QString& statement) {
+    leaveDueWords();
     source_->setRecordSource(statement);
     return tryStep([&] { source_->refresh(); });
 }
@@ -257,6 +272,7 @@ void StudySession::filterRows(const QString& expression) {
 }
 
 int StudySession::revise() {
+    leaveDueWords();
     const std::shared_ptr<Recordset> former = source_->recordset();
     source_->setRecordSource(Revise::Source);
     int count = 0;
@@ -274,6 +290,7 @@ int StudySession::revise() {
 // ---- adding words ----
 
 void StudySession::beginAddingWords() {
+    leaveDueWords();
     if (!addingWords_)
         kept_ = source_->recordset();
     addingWords_ = true;

@@ -2,15 +2,19 @@
 
 #include "data/Word.h"
 #include "data/WordStore.h"
+#include "schedule/Fsrs.h"
 #include "study/StudyTimer.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QDateTime>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class Connection;
+class ScheduleStore;
 class DataSource;
 class Recordset;
 
@@ -111,6 +115,29 @@ public:
     void release();
     bool isHeld() const { return holds_ > 0; }
 
+    // ---- planned reviews (StudySessionReviews.cpp) ----
+    // The words waiting today: the scheduled words of the selection's table due today or
+    // earlier, most overdue first, then the day's new words from the selection in its order.
+    int waitingCount() const { return waiting_; }
+    // Counts the waiting words again once the current action is done (settings changed).
+    void recountWaiting() { scheduleCountWaiting(); }
+    // Makes the waiting words the selection and shows the most overdue one. Returns how many
+    // they are; none leaves the selection as it was (nextDue() then says when one comes).
+    int openDueWords();
+    bool isReviewingDueWords() const { return reviewing_; }
+    std::optional<QDate> nextDue() const;
+    // A grade of the current due word: schedules it, counts as "Mark it. I've Studied.", and
+    // moves to the next due word. False when there is no word or the write failed.
+    bool grade(Fsrs::Rating rating);
+    // A verified quiz answer teaches the schedule (right: Good, wrong: Again) without
+    // counting as studied; the quiz never did.
+    void gradeQuizAnswer(const Word& word, bool right);
+    ScheduleStore* schedule() const { return schedule_.get(); }
+    // The learner's day and time; tests set a clock of their own.
+    QDate today() const { return now().date(); }
+    QDateTime now() const { return clock_ ? clock_() : QDateTime::currentDateTime(); }
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
 signals:
     void currentWordChanged(const Word& word);
     void countsChanged();
@@ -122,6 +149,10 @@ signals:
     void heldChanged(bool held);
     // A mark or an edit could not be stored; the card shows what is stored.
     void writeFailed(const QString& description);
+    void waitingChanged(int count);
+    void reviewingChanged(bool reviewing);
+    // The last due word of this round was graded.
+    void dueWordsDone();
 
 private:
     void rowMoved();
@@ -130,6 +161,11 @@ private:
     bool write(const std::function<void()>& action);
     void beginStep();
     void endStep();
+    void leaveDueWords();
+    void countWaiting();
+    void scheduleCountWaiting();
+    bool moveToNextDueWord();
+    Fsrs::Parameters parameters() const;
 
     DataSource* source_;
     std::unique_ptr<WordStore> store_;
@@ -142,4 +178,12 @@ private:
     int holds_ = 0;
     std::shared_ptr<Recordset> kept_;
     bool addingWords_ = false;
+    std::unique_ptr<ScheduleStore> schedule_;
+    std::function<QDateTime()> clock_;
+    int waiting_ = 0;
+    bool countPending_ = false;
+    bool reviewing_ = false;
+    QList<qint64> dueOrder_;      // this round's words, most overdue first
+    QSet<qint64> gradedThisRound_;
+    QList<qint64> basis_; // the selection the round's new words come from
 };

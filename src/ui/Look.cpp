@@ -146,6 +146,14 @@ void paintIcon(QPainter& p, Icon which) {
         p.setBrush(QColor(0x7f, 0xb0, 0x69));
         p.drawRect(QRectF(22, 4, 5, 23));
         break;
+    case Icon::Due: // a calendar leaf with today's tick
+        p.drawRoundedRect(QRectF(5, 7, 22, 20), 3, 3);
+        p.drawLine(QPointF(5, 13), QPointF(27, 13));
+        p.drawLine(QPointF(11, 4), QPointF(11, 9));
+        p.drawLine(QPointF(21, 4), QPointF(21, 9));
+        p.setPen(QPen(kAmber, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(11, 20), QPointF(15, 23.5), QPointF(22, 16.5)}));
+        break;
     }
 }
 
@@ -171,6 +179,8 @@ QString themeName(Icon which) {
         return QStringLiteral("document-print");
     case Icon::Report:
         return QStringLiteral("x-office-presentation");
+    case Icon::Due:
+        return QStringLiteral("x-office-calendar");
     default:
         return {};
     }

@@ -35,7 +35,8 @@ enum class Icon {
     Ticker,
     List,
     Print,
-    Report
+    Report,
+    Due
 };
 // From the desktop's icon theme where it has one, else drawn here in the colours in force.
 QIcon icon(Icon which);

@@ -3,9 +3,14 @@
 #include "maintenance/NoteWindow.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
+#include "views/ReviewPlanPanel.h"
+
+#include <algorithm>
 
 #include <QEvent>
 #include <QFrame>
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,6 +18,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace ProgressReport;
@@ -98,8 +104,6 @@ ProgressReportDialog::ProgressReportDialog(QWidget* parent) : QDialog(parent) {
     recommendationLabel_->setWordWrap(true);
     recommendationLabel_->setProperty("tone", QStringLiteral("note"));
     layOut();
-    setMinimumWidth(680);
-    adjustSize();
 }
 
 void ProgressReportDialog::buildGroups() {
@@ -129,7 +133,12 @@ void ProgressReportDialog::buildGroups() {
     }
 }
 
+void ProgressReportDialog::fillReviews(const ScheduleStore::Report& report) {
+    reviewPlan_->fill(report);
+}
+
 void ProgressReportDialog::layOut() {
+    reviewPlan_ = new ReviewPlanPanel(this);
     // One group: its name, the two counts with their captions, the percentage with its bar.
     const auto addRow = [](QGridLayout* grid, int at, const GroupRow& r) {
         grid->addWidget(r.heading, at, 0, 1, 2);
@@ -168,10 +177,18 @@ void ProgressReportDialog::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(head);
-    layout->addWidget(allWordsFrame_);
-    layout->addWidget(levelsFrame_);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(allWordsFrame_);
+    body->addWidget(levelsFrame_);
+    body->addWidget(reviewPlan_);
+    // The groups and the plan scroll on a screen too small for all of them at once.
+    QScrollArea* scroll = Widgets::scrolling(body, this);
+    layout->addWidget(scroll, 1);
     layout->addLayout(foot);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    const QSize whole = scroll->widget()->sizeHint();
+    const QSize rest = layout->sizeHint() - scroll->sizeHint();
+    resize(std::max(680, whole.width() + 36), rest.height() + whole.height());
 }
 
 void ProgressReportDialog::fill(const std::array<std::optional<Counts>, GroupCount>& counts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/ScheduleStore.h"
 #include "views/ProgressReport.h"
 
 #include <array>
@@ -11,6 +12,7 @@ class NoteWindow;
 class QFrame;
 class QLabel;
 class QProgressBar;
+class ReviewPlanPanel;
 
 // "Progress Report": how far the whole word list has been studied, group by group. The
 // "Give Me Such Words" links open a note telling how to select that group's words.
@@ -22,6 +24,8 @@ public:
     // Writes the counts, percentages and bars; a group whose count failed stays as it was.
     void fill(const std::array<std::optional<ProgressReport::Counts>, ProgressReport::GroupCount>&
                   counts);
+    // The review plan: what is due, reviewed and recalled, with its two charts.
+    void fillReviews(const ScheduleStore::Report& report);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,5 +54,6 @@ private:
     QFrame* levelsFrame_ = nullptr;
     QLabel* recommendationLabel_ = nullptr;
     std::array<GroupRow, ProgressReport::GroupCount> groups_{};
+    ReviewPlanPanel* reviewPlan_ = nullptr;
     QPointer<NoteWindow> note_;
 };

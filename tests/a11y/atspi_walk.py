@@ -291,7 +291,17 @@ def main():
         visit(app, "Edit Meaning / Usage", tag="edit")
         close(app, "Edit Meaning / Usage")
 
+    # The due words, graded on the card.
+    focus(MAIN_TITLE)
+    keys("ctrl+d")
+    pump(0.5)
+    visit(app, MAIN_TITLE, tag="due", roles=[("Show", "push button"), ("Good", "push button")])
+
     # The menus, by their keys.
+    focus(MAIN_TITLE)
+    keys("alt+o")
+    visit(app, "Options")
+    close(app, "Options")
     focus(MAIN_TITLE)
     keys("alt+a", "Return")
     visit(app, "Add Word")

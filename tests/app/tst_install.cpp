@@ -113,6 +113,22 @@ private slots:
         QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("progress"));
     }
 
+    void aNewerWordListReachesAnOlderCopyOnce() {
+        QTemporaryDir tmp;
+        FakeInstall install(tmp.filePath("opt"));
+        const QString home = tmp.filePath("home");
+        const QString data = home + "/.local/share/verbaloom";
+        writeFile(data + "/dbnk.db", "progress"); // a learner's copy from before versions
+        writeFile(install.prefix + "/lib/verbaloom/CONTENT_VERSION", "2\n");
+        Run run = launch(install.prefix + "/bin/verbaloom", {}, home);
+        QCOMPARE(run.out, data + "|--update-words " + install.prefix + "/lib/verbaloom/dbnk.db\n" +
+                              data + "|");
+        QCOMPARE(readFile(data + "/content-version"), QByteArray("2\n"));
+        run = launch(install.prefix + "/bin/verbaloom", {}, home);
+        QCOMPARE(run.out, data + "|");
+        QCOMPARE(readFile(data + "/dbnk.db"), QByteArray("progress"));
+    }
+
     // A word list named for --import or --export is the caller's, though the program runs in
     // the learner's data folder.
     void theLauncherResolvesAWordListInTheCallersFolder_data() {

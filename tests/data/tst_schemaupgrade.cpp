@@ -33,6 +33,23 @@ QString connectionTo(const QString& path) {
 class TestSchemaUpgrade : public QObject {
     Q_OBJECT
 private slots:
+    void todaysFileGainsTheScheduleAndKeepsEveryMark() {
+        FixtureDb db;
+        // A learner's file as every copy is today: no schedule, no recorded version.
+        for (const char* sql :
+             {"DROP TRIGGER words_unschedule", "DROP TRIGGER spwl_unschedule",
+              "DROP TABLE schedule", "DROP TABLE review_log", "PRAGMA user_version = 0"})
+            FixtureDb::scalarAt(db.path(), QLatin1String(sql));
+        const QString marks = db.dump();
+        Connection::open(ConnectionStrings::ReadWrite);
+        QCOMPARE(db.dump(), marks);
+        QCOMPARE(db.scalar("select count(*) from sqlite_master where name in ('schedule', "
+                           "'review_log', 'schedule_due')")
+                     .toInt(),
+                 3);
+        QVERIFY(QFile::exists(db.path() + QStringLiteral(".backup-v0")));
+    }
+
     void anOlderFileIsUpgradedAfterAPrivateCopy() {
         FixtureDb db;
         QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion); // a new file's
@@ -42,7 +59,10 @@ private slots:
         {
             auto conn = Connection::open(ConnectionStrings::ReadWrite);
             QVERIFY(!conn->readOnly());
-            QVERIFY(conn->notice().isEmpty());
+            // Said once, with where the copy is.
+            QVERIFY2(conn->notice().contains(QStringLiteral("up to date")) &&
+                         conn->notice().contains(QStringLiteral(".backup-v0")),
+                     qPrintable(conn->notice()));
         }
         QCOMPARE(versionOf(db.path()), SchemaUpgrade::CurrentVersion);
         QCOMPARE(bytesOf(backup), before);

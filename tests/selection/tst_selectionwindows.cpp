@@ -85,7 +85,8 @@ private slots:
         for (QAction* a : s.find<QToolBar>(QStringLiteral("Toolbar1"))->actions())
             keys << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->text());
         QCOMPARE(keys, (QStringList{"Intelli Select=Words Selection", "Filter It!=Refine Selection",
-                                    "|", "Revise=Session Revision", "Quiz=Quiz", "Game=Game",
+                                    "|", "Revise=Session Revision", "Due Words=Due Words (8)",
+                                    "Quiz=Quiz", "Game=Game",
                                     "One Spot=One Spot - Ticker", "Listy=List View", "|",
                                     "Print It!=Print It!", "|", "Report=Report"}));
         auto* revise = control<QAction>(s.form.get(), QStringLiteral("Revise"));

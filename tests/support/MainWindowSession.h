@@ -57,6 +57,8 @@ struct MainWindowSession {
     MainWindowSession(const std::vector<WordRow>& words, std::unique_ptr<Random> random,
                       bool load = true)
         : db(words), modes(QSize(1280, 1024)) {
+        // Laid out as the learner sees it: the program's own look.
+        qApp->setStyleSheet(Look::styleSheet());
         Random::setGlobal(std::move(random));
         // The windows in the colours and the style sheet the program puts in force.
         Look::applyAppearance(AppSettings::Appearance::Light);

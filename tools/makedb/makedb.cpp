@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     parser.addOption({"out", "Database file to write.", "file"});
     parser.addOption({"words", "CSV table of the main word list.", "file"});
     parser.addOption({"spwl", "CSV table of the special word list.", "file"});
+    parser.addOption({"content-version", "Which shipped word list these tables are.", "n", "1"});
     parser.process(app);
     if (!parser.isSet("out") || !parser.isSet("words") || !parser.isSet("spwl"))
         parser.showHelp(2);
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     if (!ok)
         return 1;
     try {
-        WordDatabaseBuilder::create(parser.value("out"), words, spwl);
+        WordDatabaseBuilder::create(parser.value("out"), words, spwl,
+                                    parser.value("content-version").toInt());
     } catch (const DbError& e) {
         std::fprintf(stderr, "makedb: %s\n", qPrintable(e.description()));
         return 1;
