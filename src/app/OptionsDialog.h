@@ -2,10 +2,11 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QSpinBox;
 
 // "Study Options": how much of each word the review planner aims to keep (the target
-// retention) and how many new words a day join the due words.
+// retention), how many new words a day join the due words, and the light or dark look.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -16,4 +17,5 @@ private:
 
     QSpinBox* retention_;
     QSpinBox* newWords_;
+    QComboBox* appearance_;
 };

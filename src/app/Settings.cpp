@@ -96,6 +96,30 @@ QString saveShowTipsAtStartup(bool show) {
         .arg(QDir::toNativeSeparators(QFileInfo(storePath(AppName)).absolutePath()));
 }
 
+QString appearanceName(Appearance appearance) {
+    switch (appearance) {
+    case Appearance::Light:
+        return QStringLiteral("Light");
+    case Appearance::Dark:
+        return QStringLiteral("Dark");
+    case Appearance::Desktop:
+        break;
+    }
+    return QStringLiteral("Desktop");
+}
+
+Appearance appearance() {
+    const QString text = GetSetting(AppName, OptionsSection, AppearanceKey).trimmed();
+    for (Appearance a : {Appearance::Light, Appearance::Dark})
+        if (text.compare(appearanceName(a), Qt::CaseInsensitive) == 0)
+            return a;
+    return Appearance::Desktop;
+}
+
+bool saveAppearance(Appearance appearance) {
+    return SaveSetting(AppName, OptionsSection, AppearanceKey, appearanceName(appearance));
+}
+
 namespace {
 int storedNumber(const QString& key, int fallback, int low, int high) {
     bool ok = false;

@@ -28,6 +28,15 @@ QString GetSetting(const QString& appName, const QString& section, const QString
 bool SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value);
 
+// "Appearance": "Desktop" follows the desktop's palette, "Light" and "Dark" choose one.
+inline const QString AppearanceKey = QStringLiteral("Appearance");
+enum class Appearance { Desktop, Light, Dark };
+// Absent or unknown text follows the desktop.
+Appearance appearance();
+// Returns whether the choice reached the file.
+bool saveAppearance(Appearance appearance);
+QString appearanceName(Appearance appearance);
+
 // Stores "Show Tips at Startup". When the settings folder cannot be written, returns what to
 // tell the learner, the first time in a run only: a box at every click would not help.
 QString saveShowTipsAtStartup(bool show);

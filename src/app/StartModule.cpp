@@ -9,7 +9,10 @@
 
 QSize SystemDisplayModes::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
+    // The resolution is in the screen's own pixels: a desktop at 150% or 200% on a wide
+    // screen is wide enough, though its windows count fewer, larger pixels.
+    return screen ? (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize()
+                  : QSize(1024, 768);
 }
 
 void SystemDisplayModes::changeResolution(int width, int height) {

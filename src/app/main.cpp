@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
     QApplication::setWindowIcon(Look::icon(Look::Icon::App));
-    app.setStyleSheet(Look::styleSheet());
+    Look::applyStoredAppearance();
+    Look::keepWindowsOnScreen();
     return Main(app, instance, warm);
 }

@@ -26,13 +26,16 @@ constexpr std::array<std::pair<const char*, const char*>, 5> kHints{{
 
 GameHintsPanel::GameHintsPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frameHint"));
+    setProperty("surface", QStringLiteral("card"));
     setFixedWidth(184);
     QSizePolicy keepPlace = sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true); // the puzzle stays put when the hints go
     setSizePolicy(keepPlace);
     auto* title = label(tr("Want a Hint??"), QStringLiteral("Label3"), this);
     title->setFont(Look::arial(13, true));
+    title->setProperty("tone", QStringLiteral("accent"));
     auto* note = label(tr("Click below to get Hints"), QStringLiteral("Label4"), this);
+    note->setProperty("tone", QStringLiteral("muted"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(8);
@@ -57,9 +60,10 @@ GameHintsPanel::GameHintsPanel(QWidget* parent) : QFrame(parent) {
     }
     layout->addStretch();
     auto* costCaption = label(tr("Hint will cost you:"), QStringLiteral("Label2"), this);
-    cost_ = label(QStringLiteral("10"), QStringLiteral("lblCost"), this);
+    cost_ = Widgets::valueLabel(tr("Hint will cost you"), QStringLiteral("lblCost"), this);
+    cost_->setText(QStringLiteral("10"));
     cost_->setFont(Look::arial(13, true));
-    cost_->setAccessibleName(tr("Hint will cost you"));
+    cost_->setProperty("tone", QStringLiteral("mark"));
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(costCaption);
     costRow->addWidget(cost_);

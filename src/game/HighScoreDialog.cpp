@@ -37,10 +37,8 @@ HighScoreDialog::HighScoreDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(name_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // The main window's word box goes frameless by this name; this one is a text field.
-    setStyleSheet(QStringLiteral("QLineEdit#Text1 { border: 1px solid #b9b09b; border-radius: 4px; "
-                                 "background: #ffffff; color: #1b3a4b; padding: 4px 6px; "
-                                 "font-size: 12pt; }"));
+    name_->setProperty("framed", true);
+    Look::setTextSize(name_, 12, false);
 }
 
 std::optional<QString> HighScoreDialog::askName(QWidget* parent) {

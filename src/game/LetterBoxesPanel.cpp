@@ -26,13 +26,14 @@ LetterBoxesPanel::LetterBoxesPanel(QWidget* parent) : QWidget(parent) {
     layout->setVerticalSpacing(4);
     for (int i = 0; i < WordPuzzle::MaxLetters; ++i) {
         auto* frame = named(new QFrame(this), QStringLiteral("shapeWLtr_%1").arg(i));
-        auto* box = label(QString(), QStringLiteral("lblWordLetter_%1").arg(i), frame);
+        frame->setProperty("surface", QStringLiteral("letterFrame"));
+        auto* box = Widgets::valueLabel(tr("Letter %1").arg(i + 1),
+                                        QStringLiteral("lblWordLetter_%1").arg(i), frame);
         box->setAlignment(Qt::AlignCenter);
         box->setFont(Look::arial(19, true));
         box->setFixedSize(34, 46);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setCursor(Qt::PointingHandCursor);
-        box->setAccessibleName(tr("Letter %1").arg(i + 1));
         box->setToolTip(tr("Click, or type a letter"));
         box->installEventFilter(this);
         auto* frameLayout = new QVBoxLayout(frame);
@@ -54,8 +55,8 @@ LetterBoxesPanel::LetterBoxesPanel(QWidget* parent) : QWidget(parent) {
     }
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(WordPuzzle::MaxLetters + 1, 1);
-    back_.fill(BoxBack);
-    text_.fill(RightText);
+    back_.fill(Look::Colour::LetterBox);
+    text_.fill(Look::Colour::LetterRight);
     for (int i = 0; i < WordPuzzle::MaxLetters; ++i)
         paintBox(i);
 }
@@ -73,7 +74,7 @@ void LetterBoxesPanel::showWord(int length) {
     for (int i = 0; i < WordPuzzle::MaxLetters; ++i) {
         lists_[size_t(i)]->setCurrentIndex(-1);
         boxes_[size_t(i)]->clear();
-        back_[size_t(i)] = BoxBack;
+        back_[size_t(i)] = Look::Colour::LetterBox;
         paintBox(i);
         frames_[size_t(i)]->setVisible(i < length_);
         lists_[size_t(i)]->setVisible(i < length_);
@@ -98,24 +99,26 @@ void LetterBoxesPanel::closeLetter(int index) {
 
 void LetterBoxesPanel::markRight(int index) {
     closeLetter(index);
-    text_[size_t(index)] = RightText;
+    text_[size_t(index)] = Look::Colour::LetterRight;
     paintBox(index);
 }
 
 void LetterBoxesPanel::markWrong(int index) {
-    text_.at(size_t(index)) = WrongText;
+    text_.at(size_t(index)) = Look::Colour::LetterWrong;
     paintBox(index);
 }
 
 void LetterBoxesPanel::setPicking(int index, bool picking) {
-    back_.at(size_t(index)) = picking ? PickingBack : BoxBack;
+    back_.at(size_t(index)) = picking ? Look::Colour::LetterPicking : Look::Colour::LetterBox;
     paintBox(index);
 }
 
 void LetterBoxesPanel::paintBox(int index) {
     boxes_[size_t(index)]->setStyleSheet(
-        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; }")
-            .arg(back_[size_t(index)].name(), text_[size_t(index)].name()));
+        QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; }"
+                       "QLabel:focus { border: 3px solid %3; }")
+            .arg(Look::colour(back_[size_t(index)]).name(), Look::colour(text_[size_t(index)]).name(),
+                 Look::colour(Look::Colour::LetterFocus).name()));
 }
 
 bool LetterBoxesPanel::isOpen(int index) const {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/WordPuzzle.h"
+#include "ui/Look.h"
 
 #include <array>
-#include <QColor>
 #include <QWidget>
 #include <vector>
 
@@ -17,11 +17,6 @@ class QLabel;
 class LetterBoxesPanel : public QWidget {
     Q_OBJECT
 public:
-    inline static const QColor PickingBack = QColor(0x80, 0x80, 0x80);
-    inline static const QColor BoxBack = QColor(0, 0, 0);
-    inline static const QColor RightText = QColor(0, 0xff, 0);
-    inline static const QColor WrongText = QColor(0xff, 0, 0);
-
     explicit LetterBoxesPanel(QWidget* parent = nullptr);
 
     // Every list offers A to Z again.
@@ -60,7 +55,7 @@ private:
     std::array<QFrame*, WordPuzzle::MaxLetters> frames_{};
     std::array<QLabel*, WordPuzzle::MaxLetters> boxes_{};
     std::array<QComboBox*, WordPuzzle::MaxLetters> lists_{};
-    std::array<QColor, WordPuzzle::MaxLetters> text_{};
-    std::array<QColor, WordPuzzle::MaxLetters> back_{};
+    std::array<Look::Colour, WordPuzzle::MaxLetters> text_{};
+    std::array<Look::Colour, WordPuzzle::MaxLetters> back_{};
     int length_ = 0;
 };

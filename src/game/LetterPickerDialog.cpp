@@ -23,6 +23,7 @@ LetterPickerDialog::LetterPickerDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     auto* letters = named(new QFrame(this), QStringLiteral("Shape1"));
+    letters->setProperty("surface", QStringLiteral("card"));
     auto* grid = new QGridLayout(letters);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(4);
@@ -32,6 +33,7 @@ LetterPickerDialog::LetterPickerDialog(QWidget* parent) : QDialog(parent) {
         b->setFixedSize(36, 34);
         b->setFont(Look::arial(12, true));
         b->setAutoDefault(false);
+        b->setProperty("compact", true);
         grid->addWidget(b, k / kColumns, k % kColumns);
         connect(b, &QPushButton::clicked, this, [this, k] { pickLetter(k); });
         letterButtons_[size_t(k)] = b;
@@ -39,6 +41,7 @@ LetterPickerDialog::LetterPickerDialog(QWidget* parent) : QDialog(parent) {
     auto* showCorrect =
         named(new QPushButton(tr("Show Correct"), this), QStringLiteral("cmdShowCorrect"));
     showCorrect->setAutoDefault(false);
+    showCorrect->setProperty("note", true);
     showCorrect->setToolTip(tr("Puts the right letter in, for the price of a hint"));
     auto* cancel = named(new QPushButton(tr("Cancel"), this), QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
@@ -58,11 +61,6 @@ LetterPickerDialog::LetterPickerDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setStyleSheet(QStringLiteral(R"(
-QFrame#Shape1 { border: 2px solid #1f6f8b; border-radius: 8px; background: #ffffff; }
-QFrame#Shape1 QPushButton { padding: 0; }
-QPushButton#cmdShowCorrect { color: #8a6d2f; background: #fff6df; border-color: #e2c27a; }
-)"));
 }
 
 void LetterPickerDialog::pickLetter(int index) {

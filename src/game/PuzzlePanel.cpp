@@ -63,30 +63,32 @@ void setShown(std::initializer_list<QWidget*> widgets, bool shown) {
 
 PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frameMain"));
+    setProperty("surface", QStringLiteral("card"));
     clickMessage_ = label(tr("Click on the boxes below to guess the word from Meaning"),
                           QStringLiteral("lblClickBoxMsg"), this);
+    clickMessage_->setProperty("tone", QStringLiteral("muted"));
     meaningPicture_ = label(QString(), QStringLiteral("Picture2"), this);
     meaningPicture_->setPixmap(Look::icon(Look::Icon::App).pixmap(34, 34));
     meaningPicture_->setToolTip(tr("Meaning"));
-    meaning_ = label(QString(), QStringLiteral("lblMeaning"), this);
+    meaning_ = Widgets::valueLabel(tr("Meaning"), QStringLiteral("lblMeaning"), this);
     meaning_->setWordWrap(true);
     meaning_->setFont(Look::arial(15, true));
-    meaning_->setAccessibleName(tr("Meaning"));
+    meaning_->setProperty("tone", QStringLiteral("ink"));
     usagePicture_ = label(QString(), QStringLiteral("Picture3"), this);
     usagePicture_->setPixmap(quotePicture());
     usagePicture_->setToolTip(tr("Usage"));
-    usage_ = label(QString(), QStringLiteral("lblExample"), this);
+    usage_ = Widgets::valueLabel(tr("Usage"), QStringLiteral("lblExample"), this);
     usage_->setWordWrap(true);
     QFont usageFont = Look::arial(13);
     usageFont.setItalic(true);
     usage_->setFont(usageFont);
-    usage_->setAccessibleName(tr("Usage"));
     prize_ = label(QString(), QStringLiteral("lblPrizeMoney"), this);
+    prize_->setProperty("tone", QStringLiteral("accent"));
+    Look::setTextSize(prize_, prize_->font().pointSizeF(), true);
     boxes_ = new LetterBoxesPanel(this);
-    verdict_ = label(QString(), QStringLiteral("lblGuess"), this);
+    verdict_ = Widgets::valueLabel(tr("Verdict"), QStringLiteral("lblGuess"), this, true);
     verdict_->setFont(Look::arial(12, true));
     verdict_->setAlignment(Qt::AlignCenter);
-    verdict_->setAccessibleName(tr("Verdict"));
 
     auto* meaningRow = new QHBoxLayout;
     meaningRow->addWidget(meaningPicture_, 0, Qt::AlignTop);
@@ -118,6 +120,7 @@ PuzzlePanel::PuzzlePanel(QWidget* parent) : QFrame(parent) {
 
 QLayout* PuzzlePanel::buildButtons() {
     nextButton_ = named(new QPushButton(tr("Next Puzzle >"), this), QStringLiteral("cmdNext"));
+    nextButton_->setProperty("accent", true);
     newGameButton_ = named(new QPushButton(tr("New Game"), this), QStringLiteral("cmdNewGame"));
     exitButton_ = named(new QPushButton(tr("Exit"), this), QStringLiteral("cmdExitGame"));
     auto* buttons = new QHBoxLayout;
@@ -135,7 +138,10 @@ QLayout* PuzzlePanel::buildSolvedRow() {
     solvedMeaning_ = label(QString(), QStringLiteral("lblMean2"), this);
     solvedMeaning_->setWordWrap(true);
     solvedMeaning_->setFont(Look::arial(14, true));
-    nextLevel_ = label(QString(), QStringLiteral("lblDiffLevelMsg"), this);
+    solvedMeaning_->setProperty("tone", QStringLiteral("ink"));
+    nextLevel_ = Widgets::valueLabel(tr("Solved"), QStringLiteral("lblDiffLevelMsg"), this, true);
+    nextLevel_->setProperty("tone", QStringLiteral("muted"));
+    Look::setTextSize(nextLevel_, 11, false);
     nextLevel_->setWordWrap(true);
     talkButton_ = named(new QPushButton(this), QStringLiteral("cmdTalk"));
     talkButton_->setIcon(Look::icon(Look::Icon::Speaker));
@@ -172,14 +178,17 @@ void PuzzlePanel::startGuessing() {
 void PuzzlePanel::showVerdict(bool right) {
     verdict_->setText(right ? tr("Correct")
                             : tr("Wrong Guess. Take another guess or Click 'Show Correct'"));
-    verdict_->setStyleSheet(
-        QStringLiteral("color: %1;").arg((right ? RightVerdict : WrongVerdict).name()));
+    verdict_->setProperty("verdict", right ? QStringLiteral("right") : QStringLiteral("wrong"));
+    Look::restyle(verdict_);
     verdict_->show();
+    verdict_->announce();
 }
 
 void PuzzlePanel::showSolved(const QString& nextLevelMessage) {
     nextLevel_->setText(nextLevelMessage);
     verdict_->hide();
+    nextLevel_->show();
+    nextLevel_->announce();
     setShown({nextButton_, solvedPicture_, talkButton_, nextLevel_, solvedMeaning_}, true);
     setShown({meaning_, meaningPicture_, usage_, usagePicture_, prize_}, false);
     nextButton_->setFocus();

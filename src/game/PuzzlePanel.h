@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QColor>
 #include <QFrame>
 
 class LetterBoxesPanel;
 class QLabel;
 class QPushButton;
+class ValueLabel;
 
 // The puzzle in play: the meaning and the masked usage to guess from, the points it is
 // worth, the letter boxes and the verdict on the last letter; once solved, the word's
@@ -13,9 +13,6 @@ class QPushButton;
 class PuzzlePanel : public QFrame {
     Q_OBJECT
 public:
-    inline static const QColor RightVerdict = QColor(0, 0x80, 0);
-    inline static const QColor WrongVerdict = QColor(0xff, 0, 0);
-
     explicit PuzzlePanel(QWidget* parent = nullptr);
 
     LetterBoxesPanel* boxes() const { return boxes_; }
@@ -48,10 +45,10 @@ private:
     QLabel* usage_;
     QLabel* prize_;
     LetterBoxesPanel* boxes_;
-    QLabel* verdict_;
+    ValueLabel* verdict_;
     QLabel* solvedPicture_ = nullptr;
     QLabel* solvedMeaning_ = nullptr;
-    QLabel* nextLevel_ = nullptr;
+    ValueLabel* nextLevel_ = nullptr;
     QPushButton* talkButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
     QPushButton* newGameButton_ = nullptr;

@@ -11,6 +11,7 @@
 #include "game/PuzzlePanel.h"
 #include "study/StudySession.h"
 #include "ui/DeferredClose.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
@@ -29,33 +30,6 @@ namespace {
 
 constexpr int kMaxRedraws = 3;
 
-const QString kStyle = QStringLiteral(R"(
-QWidget#frmGame { background: #f3f0e8; }
-QLabel#Label14 { color: #1f6f8b; }
-QLabel#Label1, QLabel#Label5 { color: #5d6b73; font-size: 11pt; }
-QLabel#lblPuzzleNo { color: #1b3a4b; font-weight: bold; font-size: 13pt; }
-QLabel#lblScore { color: #1f6f8b; font-weight: bold; font-size: 16pt; }
-QLabel#lblHighScore { color: #8a6d2f; background: #fff6df; border: 1px solid #e2c27a; border-radius: 6px;
-                      padding: 3px 8px; }
-QFrame#frameMain, QFrame#frameHint { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
-QFrame#frameMain QLabel, QFrame#frameHint QLabel { border: none; background: transparent; }
-QLabel#lblClickBoxMsg, QLabel#Label4 { color: #8a8272; }
-QLabel#lblMeaning, QLabel#lblMean2 { color: #1b3a4b; }
-QLabel#lblExample { color: #22313a; }
-QLabel#lblPrizeMoney { color: #1f6f8b; font-weight: bold; }
-QLabel#lblDiffLevelMsg { color: #5d6b73; font-size: 11pt; }
-QLabel#Label3 { color: #1f6f8b; }
-QLabel#lblCost { color: #c0392b; }
-QFrame#frameHint QLabel[hint="true"] { color: #1b3a4b; background: #fffaf0; border: 1px solid #b9b09b;
-                                       border-radius: 5px; padding: 6px 8px; }
-QFrame#frameHint QLabel[hint="true"]:hover { background: #fff2d6; }
-QFrame#frameHint QLabel[hint="true"]:focus { border: 2px solid #1f6f8b; }
-QFrame#frameMain QFrame[objectName^="shapeWLtr"] { border: 2px solid #1f6f8b; border-radius: 6px;
-                                                   background: #1f6f8b; }
-QComboBox { padding: 1px 2px; }
-QPushButton#cmdNext { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
-)");
-
 } // namespace
 
 WordGameWindow::WordGameWindow(StudySession& session, Speech& speech, QWidget* centreOver)
@@ -66,9 +40,9 @@ WordGameWindow::WordGameWindow(StudySession& session, Speech& speech, QWidget* c
     setWindowTitle(tr("Game"));
     setWindowIcon(Look::icon(Look::Icon::Game));
     buildWindow();
-    setStyleSheet(kStyle);
+    Keys::likeADialog(this);
     resize(980, 540);
-    setMinimumSize(940, 520);
+    setMinimumWidth(900);
     if (centreOver)
         move(centreOver->frameGeometry().center() - rect().center());
 }
@@ -76,15 +50,24 @@ WordGameWindow::WordGameWindow(StudySession& session, Speech& speech, QWidget* c
 void WordGameWindow::buildWindow() {
     auto* title = label(tr("Game"), QStringLiteral("Label14"), this);
     title->setFont(Look::arial(20, true));
+    title->setProperty("tone", QStringLiteral("accent"));
     auto* puzzles = label(tr("Total Puzzles Q's: 7"), QStringLiteral("Label1"), this);
-    puzzleNumber_ = label(QString(), QStringLiteral("lblPuzzleNo"), this);
-    puzzleNumber_->setAccessibleName(tr("Puzzle number"));
+    puzzleNumber_ = Widgets::valueLabel(tr("Puzzle number"), QStringLiteral("lblPuzzleNo"), this);
+    puzzleNumber_->setProperty("tone", QStringLiteral("ink"));
+    Look::setTextSize(puzzleNumber_, 13, true);
     highScore_ = label(QString(), QStringLiteral("lblHighScore"), this);
+    highScore_->setProperty("surface", QStringLiteral("note"));
     highScore_->hide();
     auto* scoreCaption = label(tr("Score"), QStringLiteral("Label5"), this);
-    score_ = label(QStringLiteral("0"), QStringLiteral("lblScore"), this);
+    for (QLabel* caption : {puzzles, scoreCaption}) {
+        caption->setProperty("tone", QStringLiteral("muted"));
+        Look::setTextSize(caption, 11, false);
+    }
+    score_ = Widgets::valueLabel(tr("Score"), QStringLiteral("lblScore"), this);
+    score_->setText(QStringLiteral("0"));
+    score_->setProperty("tone", QStringLiteral("accent"));
+    Look::setTextSize(score_, 16, true);
     score_->setMinimumWidth(70);
-    score_->setAccessibleName(tr("Score"));
     auto* head = new QHBoxLayout;
     head->addWidget(title);
     head->addSpacing(18);

@@ -25,17 +25,17 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     picture->setAccessibleName(tr("Verbaloom's picture"));
     auto* name = label(tr("Verbaloom!"), QStringLiteral("Label12"), this);
     name->setFont(Look::arial(24, true));
-    name->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    name->setProperty("tone", QStringLiteral("accent"));
     auto* version = label(AboutText::programVersionText(), QStringLiteral("lblVersion"), this);
     version->setFont(Look::arial(11));
     auto* rule = named(new QFrame(this), QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #d8d2c4;"));
+    rule->setProperty("surface", QStringLiteral("rule"));
     auto* notice1 = label(AboutText::NoticeLine1, QStringLiteral("Label1"), this);
     auto* notice2 = label(AboutText::NoticeLine2, QStringLiteral("Label2"), this);
     for (QLabel* notice : {notice1, notice2})
         notice->setWordWrap(true);
-    notice2->setStyleSheet(QStringLiteral("color: #5d5a52;"));
+    notice2->setProperty("tone", QStringLiteral("muted"));
 
     auto* licences =
         named(new QPushButton(tr("&Licences..."), this), QStringLiteral("cmdLicences"));

@@ -65,7 +65,7 @@ void AddWordWindow::buildWindow() {
     picture->setPixmap(Look::appPicture(48));
     auto* heading = label(tr("Add a Word"), QStringLiteral("Label14"), this);
     heading->setFont(Look::arial(16, true));
-    heading->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    heading->setProperty("tone", QStringLiteral("accent"));
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(10);
@@ -89,7 +89,7 @@ void AddWordWindow::buildWindow() {
     QGroupBox* levels = buildDifficulty();
     auto* note =
         label(tr("You can anytime change the Difficutly Level"), QStringLiteral("Label4"), this);
-    note->setStyleSheet(QStringLiteral("color: #8a8272;"));
+    note->setProperty("tone", QStringLiteral("muted"));
 
     addButton_ = named(new QPushButton(tr("Add Word"), this), QStringLiteral("cmdAddWord"));
     closeButton_ = named(new QPushButton(tr("Close"), this), QStringLiteral("Command1"));

@@ -25,6 +25,7 @@ NoticesDialog::NoticesDialog(QWidget* parent) : QDialog(parent) {
     caption->setWordWrap(true);
     auto* titles = named(new QListWidget(this), QStringLiteral("lstNotices"));
     caption->setBuddy(titles);
+    titles->setAccessibleName(tr("Licences"));
     auto* text = named(new QPlainTextEdit(this), QStringLiteral("txtNotice"));
     text->setReadOnly(true);
     text->setFont(QFont(QStringLiteral("Monospace"), 10));

@@ -44,7 +44,7 @@ void TipDialog::buildWindow() {
     picture->setPixmap(Look::appPicture(40));
     auto* heading = label(tr("Verbaloom Tips"), QStringLiteral("Label14"), this);
     heading->setFont(Look::arial(16, true));
-    heading->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    heading->setProperty("tone", QStringLiteral("accent"));
     QFrame* card = buildCard();
 
     showAtStartup_ = named(new QCheckBox(tr("&Show this Guide at Startup"), this),
@@ -75,8 +75,7 @@ void TipDialog::buildWindow() {
 
 QFrame* TipDialog::buildCard() {
     auto* card = named(new QFrame(this), QStringLiteral("Shape1"));
-    card->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: #ffffff; border: 1px solid "
-                                       "#d8d2c4; border-radius: 10px; }"));
+    card->setProperty("surface", QStringLiteral("card"));
     auto* hintPicture = named(new QLabel(card), QStringLiteral("Picture2"));
     hintPicture->setPixmap(Look::icon(Look::Icon::Hint).pixmap(32, 32));
     hintPicture->setAlignment(Qt::AlignTop);
@@ -84,23 +83,23 @@ QFrame* TipDialog::buildCard() {
     question_ = label(QString(), QStringLiteral("lblTipQues"), card);
     question_->setFont(Look::arial(13, true));
     question_->setWordWrap(true);
-    question_->setStyleSheet(QStringLiteral("color: #1b3a4b;"));
+    question_->setProperty("tone", QStringLiteral("ink"));
     rule_ = named(new QFrame(card), QStringLiteral("Line1"));
     rule_->setFrameShape(QFrame::HLine);
-    rule_->setStyleSheet(QStringLiteral("color: #e4dfd2;"));
+    rule_->setProperty("surface", QStringLiteral("rule"));
     answer_ = label(QString(), QStringLiteral("lblTipText"), nullptr);
     answer_->setFont(Look::arial(11.5));
     answer_->setWordWrap(true);
     answer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     answer_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    answer_->setStyleSheet(QStringLiteral("color: #22313a; background: transparent;"));
+    answer_->setProperty("tone", QStringLiteral("text"));
     // A long answer scrolls instead of stretching the window off the screen.
     auto* answerArea = named(new QScrollArea(card), QStringLiteral("answerArea"));
     answerArea->setWidget(answer_);
     answerArea->setWidgetResizable(true);
+    answerArea->setFocusPolicy(Qt::NoFocus);
     answerArea->setFrameShape(QFrame::NoFrame);
-    answerArea->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget "
-                                             "{ background: transparent; border: none; }"));
+    answerArea->setProperty("surface", QStringLiteral("clear"));
     auto* grid = new QGridLayout(card);
     grid->setContentsMargins(16, 14, 16, 12);
     grid->setHorizontalSpacing(12);

@@ -56,9 +56,23 @@ QuizOption::QuizOption(QWidget* parent) : QRadioButton(parent) {
     setSizePolicy(p);
 }
 
-void QuizOption::setTextColour(const QColor& colour) {
-    colour_ = colour;
+void QuizOption::setVerdict(std::optional<Look::Colour> verdict) {
+    verdict_ = verdict;
+    setAccessibleDescription(!verdict              ? QString()
+                             : *verdict == Look::Colour::Right ? tr("The right meaning")
+                                                               : tr("Not the right meaning"));
+    updateGeometry();
     update();
+}
+
+QColor QuizOption::textColour() const {
+    return verdict_ ? Look::colour(*verdict_) : QColor();
+}
+
+QString QuizOption::mark() const {
+    if (!verdict_)
+        return {};
+    return *verdict_ == Look::Colour::Right ? QStringLiteral("\u2713 ") : QStringLiteral("\u2717 ");
 }
 
 QRect QuizOption::indicatorRect() const {
@@ -72,7 +86,8 @@ QRect QuizOption::indicatorRect() const {
 }
 
 int QuizOption::textLeft() const {
-    return indicatorRect().right() + 1 + kIndicatorGap;
+    // The verdict's mark stands before the meaning.
+    return indicatorRect().right() + 1 + kIndicatorGap + fontMetrics().horizontalAdvance(mark());
 }
 
 int QuizOption::heightForWidth(int width) const {
@@ -103,10 +118,14 @@ void QuizOption::paintEvent(QPaintEvent*) {
     opt.rect = indicatorRect();
     style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &opt, &p, this);
     const QRect textRect = rect().adjusted(textLeft(), kMargin, -kMargin, -kMargin);
-    QColor ink = colour_.isValid() ? colour_ : palette().color(QPalette::ButtonText);
+    QColor ink = verdict_ ? textColour() : palette().color(QPalette::WindowText);
     if (!isEnabled())
         ink = palette().color(QPalette::Disabled, QPalette::ButtonText);
     p.setPen(ink);
+    if (verdict_)
+        p.drawText(QPoint(indicatorRect().right() + 1 + kIndicatorGap,
+                          kMargin + fontMetrics().ascent()),
+                   mark());
     QTextLayout layout(withLineBreaks(text()), font());
     layOut(layout, std::max(kNarrowestText, textRect.width()));
     layout.draw(&p, textRect.topLeft());
@@ -125,6 +144,7 @@ QuizOptionsPanel::QuizOptionsPanel(QWidget* parent)
     setObjectName(QStringLiteral("Frame2"));
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the options take the focus, and scroll into view
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* list = new QWidget;
@@ -157,7 +177,7 @@ void QuizOptionsPanel::showQuestion(const std::array<QString, Count>& texts, int
     clearChoice();
     for (int i = 0; i < Count; ++i) {
         QuizOption* option = options_[size_t(i)];
-        option->setTextColour(QColor());
+        option->setVerdict(std::nullopt);
         option->setText(texts[size_t(i)]);
         // Too few other meanings in the selection: the spare options stay empty and out
         // of reach.
@@ -184,9 +204,9 @@ int QuizOptionsPanel::chosen() const {
     return group_->checkedId();
 }
 
-void QuizOptionsPanel::setColour(int index, const QColor& colour) {
+void QuizOptionsPanel::setVerdict(int index, std::optional<Look::Colour> verdict) {
     if (index >= 0 && index < Count)
-        options_[size_t(index)]->setTextColour(colour);
+        options_[size_t(index)]->setVerdict(verdict);
 }
 
 void QuizOptionsPanel::choose(int index) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "quiz/QuizEngine.h"
+#include "ui/Look.h"
 
 #include <array>
+#include <optional>
 #include <QColor>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -12,13 +14,16 @@ class QScrollArea;
 
 // An option of the quiz: a radio button whose meaning wraps over as many lines as it needs
 // (inside a word only when the word is longer than a line), in the verdict colour it is
-// given (none: the normal button text).
+// given (none: the normal button text), marked with a tick or a cross so that the verdict
+// does not rest on the colour alone.
 class QuizOption : public QRadioButton {
     Q_OBJECT
 public:
     explicit QuizOption(QWidget* parent = nullptr);
-    void setTextColour(const QColor& colour);
-    QColor textColour() const { return colour_; }
+    // Colour::Right or Colour::Wrong, or none.
+    void setVerdict(std::optional<Look::Colour> verdict);
+    // The verdict's colour in the appearance in force; none without a verdict.
+    QColor textColour() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,8 +37,9 @@ protected:
 private:
     QRect indicatorRect() const;
     int textLeft() const;
+    QString mark() const;
 
-    QColor colour_;
+    std::optional<Look::Colour> verdict_;
 };
 
 // "Chose the Correct Option": the four meanings of a question. However long they are, each
@@ -53,7 +59,7 @@ public:
     void clearChoice();
     // The option chosen, or -1.
     int chosen() const;
-    void setColour(int index, const QColor& colour);
+    void setVerdict(int index, std::optional<Look::Colour> verdict);
     // Chooses an option as a click on it would, when it can be chosen.
     void choose(int index);
     void focusFirst();

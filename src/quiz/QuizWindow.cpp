@@ -11,11 +11,13 @@
 #include "study/StudyCard.h"
 #include "study/StudySession.h"
 #include "ui/DeferredClose.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,29 +33,10 @@ using Widgets::named;
 
 namespace {
 
-QLabel* valueLabel(const QString& name, const QString& accessibleName, QWidget* parent) {
-    QLabel* value = label(QString(), name, parent);
-    value->setAccessibleName(accessibleName);
-    return value;
+ValueLabel* valueLabel(const QString& name, const QString& caption, QWidget* parent,
+                       bool live = false) {
+    return Widgets::valueLabel(caption, name, parent, live);
 }
-
-const QString kStyle = QStringLiteral(R"(
-QWidget#frmtest { background: #f3f0e8; }
-QLabel#Label14 { color: #1f6f8b; }
-QLabel#lblPocket { color: #1f6f8b; font-weight: bold; }
-QFrame#wordCard { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
-QFrame#wordCard QLabel { color: #5d6b73; }
-QFrame#wordCard QLabel[fact="true"] { color: #1f6f8b; font-weight: bold; }
-QFrame#wordCard QLabel#Label1 { color: #1b3a4b; }
-QFrame#wordCard QLabel#Label6 { color: #5d6b73; background: transparent; border: none; padding: 0; }
-QLabel#Label10 { color: #22313a; background: #fffdf8; border: 1px solid #e4dfd2; border-radius: 6px;
-                 padding: 6px 10px; }
-QLabel#lblhint { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a; border-radius: 6px;
-                 padding: 6px; }
-QLabel#Label3 { color: #1b3a4b; }
-QPushButton#verifyButton { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
-QPushButton#verifyButton:disabled { background: #c9d7dc; color: #f4f7f8; border-color: #c9d7dc; }
-)");
 
 } // namespace
 
@@ -65,10 +48,11 @@ QuizWindow::QuizWindow(StudySession& session, Speech& speech, QWidget* centreOve
     setWindowTitle(tr("Quiz"));
     setWindowIcon(Look::icon(Look::Icon::Quiz));
     buildWindow();
-    setStyleSheet(kStyle);
     addShortcuts();
+    Keys::likeADialog(this);
     resize(780, 600);
-    setMinimumSize(640, 540);
+    // Room for a long meaning of four lines to show whole, on a screen of 960 x 540 as well.
+    setMinimumSize(640, 500);
     if (centreOver)
         move(centreOver->frameGeometry().center() - rect().center());
 }
@@ -78,9 +62,12 @@ QuizWindow::QuizWindow(StudySession& session, Speech& speech, QWidget* centreOve
 void QuizWindow::buildWindow() {
     auto* title = label(tr("Quiz"), QStringLiteral("Label14"), this);
     title->setFont(Look::arial(20, true));
+    title->setProperty("tone", QStringLiteral("accent"));
     auto* passCaption = label(tr("No. of Questions for Quiz"), QStringLiteral("Label12"), this);
     passSize_ = valueLabel(QStringLiteral("lblPocket"), tr("No. of Questions for Quiz"), this);
     passSize_->setText(QStringLiteral("0000"));
+    passSize_->setProperty("tone", QStringLiteral("accent"));
+    Look::setTextSize(passSize_, passSize_->font().pointSizeF(), true);
     auto* head = new QHBoxLayout;
     head->addWidget(title);
     head->addStretch();
@@ -94,14 +81,16 @@ void QuizWindow::buildWindow() {
     verifyButton_ =
         named(new QPushButton(tr("Verify Answer"), this), QStringLiteral("verifyButton"));
     verifyButton_->setToolTip(tr("Enter"));
+    verifyButton_->setProperty("accent", true);
     nextButton_ = named(new QPushButton(tr("Next Question"), this), QStringLiteral("nextButton"));
     nextButton_->setToolTip(tr("Enter"));
-    verdict_ = valueLabel(QStringLiteral("Label2"), tr("Verdict"), this);
+    verdict_ = valueLabel(QStringLiteral("Label2"), tr("Verdict"), this, true);
     verdict_->setFont(Look::arial(14, true));
     verdict_->setMinimumWidth(130);
     auto* scoreCaption = label(tr("Score"), QStringLiteral("Label13"), this);
     score_ = valueLabel(QStringLiteral("Label3"), tr("Score"), this);
     score_->setFont(Look::arial(14, true));
+    score_->setProperty("tone", QStringLiteral("ink"));
     score_->setMinimumWidth(140);
     auto* answerRow = new QHBoxLayout;
     answerRow->addWidget(verifyButton_);
@@ -130,7 +119,9 @@ void QuizWindow::buildWindow() {
 QWidget* QuizWindow::buildCard() {
     // The word and what the card says about it.
     auto* card = named(new QFrame(this), QStringLiteral("wordCard"));
+    card->setProperty("surface", QStringLiteral("card"));
     wordLabel_ = valueLabel(QStringLiteral("Label1"), tr("Word"), card);
+    wordLabel_->setProperty("tone", QStringLiteral("ink"));
     wordLabel_->setFont(Look::arial(26, true));
     wordLabel_->setTextInteractionFlags(Qt::NoTextInteraction);
     speakButton_ = named(new QPushButton(card), QStringLiteral("speakButton"));
@@ -160,8 +151,11 @@ QWidget* QuizWindow::buildCard() {
     for (int i = 0; i < int(facts.size()); ++i) {
         layout->addWidget(facts[size_t(i)], 1, i);
         if (i % 2 == 1) {
-            facts[size_t(i)]->setProperty("fact", true);
+            facts[size_t(i)]->setProperty("tone", QStringLiteral("accent"));
+            Look::setTextSize(facts[size_t(i)], facts[size_t(i)]->font().pointSizeF(), true);
             layout->setColumnStretch(i, 1);
+        } else {
+            facts[size_t(i)]->setProperty("tone", QStringLiteral("muted"));
         }
     }
     return card;
@@ -172,13 +166,16 @@ QWidget* QuizWindow::buildHintArea() {
     auto* area = named(new QFrame(this), QStringLiteral("hintArea"));
     usage_ = valueLabel(QStringLiteral("Label10"), tr("Usage"), area);
     usage_->setWordWrap(true);
+    usage_->setProperty("surface", QStringLiteral("field"));
     QFont font = Look::arial(12);
     font.setItalic(true);
     usage_->setFont(font);
     usageCover_ = label(tr("Click here to get a hint if any."), QStringLiteral("lblhint"), area);
     usageCover_->setAlignment(Qt::AlignCenter);
+    usageCover_->setProperty("surface", QStringLiteral("note"));
     usageCover_->setCursor(Qt::PointingHandCursor);
     usageCover_->setToolTip(tr("Shows how the word is used (F2)"));
+    usageCover_->setFocusPolicy(Qt::StrongFocus);
     usageCover_->installEventFilter(this);
     auto* layout = new QGridLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -287,9 +284,14 @@ void QuizWindow::optionClicked() {
         verifyButton_->setEnabled(true);
 }
 
-void QuizWindow::showVerdict(const QString& text, const QColor& colour) {
+void QuizWindow::showVerdict(const QString& text, std::optional<Look::Colour> verdict) {
+    verdict_->setProperty("verdict", !verdict                       ? QString()
+                                     : *verdict == Look::Colour::Right ? QStringLiteral("right")
+                                                                       : QStringLiteral("wrong"));
+    Look::restyle(verdict_);
     verdict_->setText(text);
-    verdict_->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name(QColor::HexRgb)));
+    if (!text.isEmpty())
+        verdict_->announce();
 }
 
 void QuizWindow::verifyClicked() {
@@ -301,14 +303,14 @@ void QuizWindow::verifyClicked() {
         chosenIndex_ = options_->chosen();
     ++answeredCount_;
     if (chosenIndex_ != correctIndex_) {
-        showVerdict(tr("INCORRECT"), WrongColour);
-        options_->setColour(chosenIndex_, WrongColour);
+        showVerdict(tr("INCORRECT"), Look::Colour::Wrong);
+        options_->setVerdict(chosenIndex_, Look::Colour::Wrong);
     } else {
-        showVerdict(tr("CORRECT"), RightColour);
+        showVerdict(tr("CORRECT"), Look::Colour::Right);
         ++correctCount_;
     }
     score_->setText(QuizEngine::scoreText(correctCount_, answeredCount_));
-    options_->setColour(correctIndex_, RightColour);
+    options_->setVerdict(correctIndex_, Look::Colour::Right);
     // What the answer says of the learner's memory goes to the review planner.
     session_.gradeQuizAnswer(word_, chosenIndex_ == correctIndex_);
     nextButton_->setEnabled(true);
@@ -319,9 +321,9 @@ void QuizWindow::nextClicked() {
     nextButton_->setEnabled(false);
     answerPending_ = true;
     verifyButton_->setEnabled(false);
-    options_->setColour(chosenIndex_, QColor());
-    options_->setColour(correctIndex_, QColor());
-    verdict_->clear();
+    options_->setVerdict(chosenIndex_, std::nullopt);
+    options_->setVerdict(correctIndex_, std::nullopt);
+    showVerdict(QString(), std::nullopt);
     usageCover_->show();
     options_->clearChoice();
     nextQuestion();
@@ -366,8 +368,10 @@ void QuizWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == usageCover_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (watched == usageCover_ && (clicked || key == Qt::Key_Space)) {
         usageCover_->hide();
         return true;
     }

@@ -2,14 +2,16 @@
 
 #include "data/Word.h"
 #include "quiz/QuizEngine.h"
+#include "ui/Look.h"
 
-#include <QColor>
+#include <optional>
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QuizOptionsPanel;
+class ValueLabel;
 class Speech;
 class StudySession;
 
@@ -19,9 +21,6 @@ class StudySession;
 class QuizWindow : public QWidget {
     Q_OBJECT
 public:
-    inline static const QColor WrongColour = QColor(0xff, 0, 0);
-    inline static const QColor RightColour = QColor(0, 0x80, 0);
-
     // Opens centred over the given window; the quiz is a window of its own.
     QuizWindow(StudySession& session, Speech& speech, QWidget* centreOver);
 
@@ -50,7 +49,8 @@ private:
     void verifyClicked();
     void nextClicked();
     void customise(bool refine);
-    void showVerdict(const QString& text, const QColor& colour);
+    // The verdict's colour goes with its text: Colour::Right, Colour::Wrong or none.
+    void showVerdict(const QString& text, std::optional<Look::Colour> verdict);
 
     StudySession& session_;
     Speech& speech_;
@@ -75,7 +75,7 @@ private:
     QLabel* usageCover_ = nullptr;
     QPushButton* verifyButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    ValueLabel* verdict_ = nullptr;
     QLabel* score_ = nullptr;
     QPushButton* wordSelectionButton_ = nullptr;
     QPushButton* refineSelectionButton_ = nullptr;

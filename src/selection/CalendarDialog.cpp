@@ -4,6 +4,7 @@
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
@@ -20,6 +21,11 @@ CalendarDialog::CalendarDialog(QLineEdit* dateBox, QWidget* parent)
     calendar_ = named(new QCalendarWidget(this), QStringLiteral("Calendar1"));
     calendar_->setFont(Look::arial(10));
     calendar_->setGridVisible(true);
+    // The calendar and its days' table, which takes the keys, are both tables to assistive
+    // tools.
+    calendar_->setAccessibleName(tr("Choose a Date"));
+    if (auto* days = calendar_->findChild<QAbstractItemView*>())
+        days->setAccessibleName(tr("Days"));
     calendar_->setSelectedDate(QDate::currentDate());
     okButton_ = named(new QPushButton(tr("&OK"), this), QStringLiteral("command1_0"));
     okButton_->setDefault(true);

@@ -4,10 +4,12 @@
 #include "ui/Widgets.h"
 
 #include <QAction>
+#include <QChildEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 using Widgets::named;
 
@@ -48,6 +50,9 @@ MainToolbar::MainToolbar(QMainWindow* window) : QObject(window) {
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar_->setIconSize(QSize(28, 28));
     window->addToolBar(Qt::TopToolBarArea, toolBar_);
+    // Its buttons take the focus by Tab, as every other button does; they are made as the
+    // actions are added.
+    toolBar_->installEventFilter(this);
     int separators = 0;
     for (const Button& b : kButtons) {
         if (!b.caption) {
@@ -78,11 +83,22 @@ void MainToolbar::buildMenus(QMainWindow* window) {
             &QAction::triggered, this, &MainToolbar::tutorialRequested);
     connect(named(bar->addAction(tr("&Options")), QStringLiteral("options")),
             &QAction::triggered, this, &MainToolbar::optionsRequested);
-    QMenu* help = named(bar->addMenu(tr("&About")), QStringLiteral("menuabout"));
+    QMenu* help = named(bar->addMenu(tr("A&bout")), QStringLiteral("menuabout"));
     connect(named(help->addAction(tr("&Verbaloom Tips")), QStringLiteral("vlguide")),
             &QAction::triggered, this, &MainToolbar::tipsRequested);
     connect(named(help->addAction(tr("About &Verbaloom!")), QStringLiteral("about")),
             &QAction::triggered, this, &MainToolbar::aboutRequested);
+}
+
+bool MainToolbar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolBar_ && event->type() == QEvent::ChildPolished)
+        if (auto* button = qobject_cast<QToolButton*>(static_cast<QChildEvent*>(event)->child())) {
+            button->setFocusPolicy(Qt::TabFocus);
+            // The button the toolbar shows when the window is too narrow for all of them.
+            if (button->objectName() == QLatin1String("qt_toolbar_ext_button"))
+                button->setAccessibleName(tr("More toolbar buttons"));
+        }
+    return QObject::eventFilter(watched, event);
 }
 
 void MainToolbar::showWaiting(int count) {

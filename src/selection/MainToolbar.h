@@ -32,6 +32,9 @@ public:
     // "Due Words (37)": how many words wait today.
     void showWaiting(int count);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void actionTriggered(const QString& key);
     void addWordRequested();

@@ -48,11 +48,9 @@ RefineSelectionDialog::RefineSelectionDialog(StudySession& session, QWidget* par
 
 void RefineSelectionDialog::buildHeader() {
     banner_ = named(new QFrame(this), QStringLiteral("Picture1"));
-    banner_->setStyleSheet(
-        QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
+    banner_->setProperty("surface", QStringLiteral("banner"));
     auto* heading = label(tr("Refine Selection"), QStringLiteral("Label14"), banner_);
     heading->setFont(Look::arial(15, true));
-    heading->setStyleSheet(QStringLiteral("color: white;"));
     (new QHBoxLayout(banner_))->addWidget(heading);
     instructions_ =
         label(tr("Further Refine you Word Selection by selecting ANY ONE of the 14 filters"),
@@ -63,7 +61,7 @@ void RefineSelectionDialog::buildHeader() {
     refinedCount_ = label(tr("000 after Refining your Selection"), QStringLiteral("lblSet"), this);
     for (QLabel* count : {selectionCount_, refinedCount_})
         count->setFont(Look::arial(11, true));
-    refinedCount_->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    refinedCount_->setProperty("tone", QStringLiteral("accent"));
 }
 
 void RefineSelectionDialog::buildFilters() {
@@ -103,7 +101,8 @@ void RefineSelectionDialog::buildFilters() {
     for (int i = 0; i < 14; ++i) {
         numbers_[size_t(i)] =
             label(QStringLiteral("%1)").arg(i + 1), QStringLiteral("Label4_%1").arg(i), this);
-        numbers_[size_t(i)]->setStyleSheet(QStringLiteral("color: #1f6f8b; font-weight: bold;"));
+        numbers_[size_t(i)]->setProperty("tone", QStringLiteral("accent"));
+        Look::setTextSize(numbers_[size_t(i)], numbers_[size_t(i)]->font().pointSizeF(), true);
     }
     for (int i : {6, 7})
         texts_[size_t(i)]->setMaximumWidth(90);
@@ -154,8 +153,8 @@ void RefineSelectionDialog::layOut(QGridLayout* filters) {
     layout->addWidget(instructions_);
     layout->addWidget(selectionCount_);
     layout->addWidget(refinedCount_);
-    layout->addLayout(filters);
-    layout->addStretch();
+    filters->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Widgets::scrolling(filters, this), 1);
     layout->addLayout(buttons);
 }
 

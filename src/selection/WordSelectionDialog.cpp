@@ -59,12 +59,10 @@ WordSelectionDialog::WordSelectionDialog(StudySession& session, QWidget* parent)
 
 QWidget* WordSelectionDialog::buildBanner() {
     auto* banner = named(new QFrame(this), QStringLiteral("Picture1"));
-    banner->setStyleSheet(
-        QStringLiteral("QFrame#Picture1 { background: #1f6f8b; border-radius: 8px; }"));
+    banner->setProperty("surface", QStringLiteral("banner"));
     auto* heading = label(tr("Word Selection: What do you want to study today?"),
                           QStringLiteral("Label17"), banner);
     heading->setFont(Look::arial(15, true));
-    heading->setStyleSheet(QStringLiteral("color: white;"));
     auto* row = new QHBoxLayout(banner);
     row->setContentsMargins(16, 10, 16, 10);
     row->addWidget(heading);
@@ -76,10 +74,11 @@ QGroupBox* WordSelectionDialog::buildWordListChoice() {
     auto* caption = label(tr("Choose a WordList"), QStringLiteral("Label4"), box);
     wordListChoice_ = named(new QListWidget(box), QStringLiteral("lstWLSelect"));
     wordListChoice_->setMaximumHeight(54);
+    wordListChoice_->setAccessibleName(tr("Choose a WordList"));
     caption->setBuddy(wordListChoice_);
     wordListDescription_ = label(QString(), QStringLiteral("Label5"), box);
     wordListDescription_->setWordWrap(true);
-    wordListDescription_->setStyleSheet(QStringLiteral("color: #6b6455;"));
+    wordListDescription_->setProperty("tone", QStringLiteral("muted"));
     specialListsPart_ = named(new QGroupBox(box), QStringLiteral("frameSpWL"));
     specialListsCheck_ = named(new QCheckBox(tr("Special WordList..."), specialListsPart_),
                                QStringLiteral("chkSpecialWL"));
@@ -109,7 +108,7 @@ QGroupBox* WordSelectionDialog::buildLetters() {
     QGroupBox* box = criterionBox(this, QStringLiteral("Frame1"), &lettersCheck_,
                                   tr("Letter Starting ..."), QStringLiteral("chkAlpha"));
     auto* hint = label(tr("(Click above to see)"), QStringLiteral("Label6"), box);
-    hint->setStyleSheet(QStringLiteral("color: #8a8272;"));
+    hint->setProperty("tone", QStringLiteral("muted"));
     lettersPart_ = named(new QFrame(box), QStringLiteral("frameAlpha"));
     letters_ = multiList(lettersPart_, QStringLiteral("lstAlphabet"), tr("Starting letters"),
                          tr("You can specify Multiple Letters using Cntrl & Shift Keys"));
@@ -237,8 +236,7 @@ QGroupBox* WordSelectionDialog::buildLastStudied() {
 void WordSelectionDialog::buildButtons() {
     getResultsButton_ = named(new QPushButton(tr("Get Results"), this), QStringLiteral("cmdOK"));
     getResultsButton_->setDefault(true);
-    getResultsButton_->setStyleSheet(
-        QStringLiteral("QPushButton { background: #1f6f8b; color: white; font-weight: bold; }"));
+    getResultsButton_->setProperty("accent", true);
     cancelButton_ = named(new QPushButton(tr("Cancel"), this), QStringLiteral("cmdCancel"));
 }
 

@@ -56,6 +56,7 @@ HintPanel::HintPanel(QWidget* parent) : QGroupBox(tr("Keep '?' Pressed"), parent
     hintButton_->setToolTip(tr("Keep Pressed to see any Hidden Box"));
     hintButton_->setAccessibleName(tr("Hint"));
     hintButton_->setAutoRepeat(false);
+    hintButton_->setProperty("hint", true);
     connect(hintButton_, &QPushButton::pressed, this, &HintPanel::hintHeld);
     connect(hintButton_, &QPushButton::released, this, &HintPanel::hintReleased);
     auto* important = label(tr("Important"), QStringLiteral("Label19"), this);

@@ -17,10 +17,12 @@
 #include "study/StudyControlsPanel.h"
 #include "study/StudySession.h"
 #include "study/WordCardPanel.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
+#include <algorithm>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,6 +75,7 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     buildWindow();
     connectSession();
     addShortcuts();
+    Keys::enterPressesButtons(this);
 
     // One filter for the whole application: keys that step words and hold the hint wherever
     // the focus is in this window.
@@ -87,6 +90,7 @@ void MainWindow::buildWindow() {
     container_ = container;
     counters_ = new SelectionCountersPanel(container);
     auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
+    cardFrame->setProperty("surface", QStringLiteral("card"));
     card_ = new WordCardPanel(cardFrame);
     controls_ = new StudyControlsPanel(cardFrame);
     grades_ = new GradePanel(cardFrame);
@@ -106,6 +110,8 @@ void MainWindow::buildWindow() {
     goneThroughCaption->setFont(Look::arial(9, true));
     wordsGoneThrough_ = named(new QListWidget(container), QStringLiteral("lstRead"));
     wordsGoneThrough_->setFont(Look::arial(10));
+    wordsGoneThrough_->setAccessibleName(tr("Words you have gone through"));
+    wordsGoneThrough_->setAccessibleDescription(tr("Enter shows a word's meaning and usage"));
     goneThroughCaption->setBuddy(wordsGoneThrough_);
 
     auto* side = new QVBoxLayout;
@@ -130,6 +136,8 @@ void MainWindow::buildWindow() {
     centring->addWidget(container, 0, 0);
     scroll_ = named(new QScrollArea(this), QStringLiteral("mainScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own: the page follows the focus as Tab moves through it.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     // Sized here rather than by the scroll area, which would give wrapped texts their
     // preferred height and scroll at sizes where everything fits.
     scroll_->setWidgetResizable(false);
@@ -312,7 +320,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::Resize && watched == scroll_->viewport()) {
         QWidget* page = scroll_->widget();
-        page->resize(scroll_->viewport()->size().expandedTo(page->minimumSizeHint()));
+        const QSize view = scroll_->viewport()->size();
+        const QSize least = page->minimumSizeHint();
+        const int width = std::max(view.width(), least.width());
+        // Wrapped texts need more height on a narrow page than its plain minimum says.
+        const int height = page->layout()->totalMinimumHeightForWidth(width);
+        page->resize(width, std::max({view.height(), least.height(), height}));
     }
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && isActiveWindow() &&
         watched == QApplication::focusWidget()) {

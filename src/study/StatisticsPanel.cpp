@@ -17,30 +17,28 @@ StatisticsPanel::StatisticsPanel(StudyTimer& timer, QWidget* parent)
     : QGroupBox(tr("Statistics"), parent), timer_(timer) {
     setObjectName(QStringLiteral("frameStat"));
     auto* readCaption = label(tr("Read this word:"), QStringLiteral("Label8"), this);
-    readCount_ = label(QString(), QStringLiteral("lblRdCnt"), this);
+    readCount_ = Widgets::valueLabel(tr("Read this word"), QStringLiteral("lblRdCnt"), this);
     auto* readUnit = label(tr("time(s)"), QStringLiteral("Label9"), this);
     auto* sessionCaption = label(tr("Studied this Session : "), QStringLiteral("Label4"), this);
-    studiedThisSession_ = label(QStringLiteral("0"), QStringLiteral("lblRdSess"), this);
+    studiedThisSession_ =
+        Widgets::valueLabel(tr("Studied this Session"), QStringLiteral("lblRdSess"), this);
+    studiedThisSession_->setText(QStringLiteral("0"));
     auto* lastReadCaption = label(tr("Last Read Date"), QStringLiteral("Label11"), this);
-    lastRead_ = label(QString(), QStringLiteral("Label12"), this);
+    lastRead_ = Widgets::valueLabel(tr("Last Read Date"), QStringLiteral("Label12"), this);
     auto* listCaption = label(tr("WordList No.: "), QStringLiteral("Label17"), this);
-    wordList_ = label(QString(), QStringLiteral("Label18"), this);
+    wordList_ = Widgets::valueLabel(tr("WordList No."), QStringLiteral("Label18"), this);
     timerState_ = label(StudyTracking::RunningLabel, QStringLiteral("Label16"), this);
     timerState_->setToolTip(tr("Click to Pause the Timer"));
     timerState_->setCursor(Qt::PointingHandCursor);
     timerState_->installEventFilter(this);
-    minutes_ = label(QStringLiteral("0"), QStringLiteral("Label15_1"), this);
+    minutes_ = Widgets::valueLabel(tr("Minutes"), QStringLiteral("Label15_1"), this);
+    minutes_->setText(QStringLiteral("0"));
     auto* minutesUnit = label(tr("mins"), QStringLiteral("Label15_2"), this);
     pauseButton_ = named(new QPushButton(StudyTracking::PauseCaption, this),
                          QStringLiteral("Command8"));
     pauseButton_->setMinimumWidth(pauseButton_->sizeHint().width());
     for (QLabel* value : {readCount_, studiedThisSession_, lastRead_, wordList_, minutes_})
         value->setProperty("value", true);
-    readCount_->setAccessibleName(tr("Read this word"));
-    studiedThisSession_->setAccessibleName(tr("Studied this Session"));
-    lastRead_->setAccessibleName(tr("Last Read Date"));
-    wordList_->setAccessibleName(tr("WordList No."));
-    minutes_->setAccessibleName(tr("Minutes"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(readCaption, 0, 0);

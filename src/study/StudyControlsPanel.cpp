@@ -30,6 +30,7 @@ StudyControlsPanel::StudyControlsPanel(QWidget* parent) : QWidget(parent) {
 
     markStudiedButton_ =
         named(new QPushButton(tr("Mark it. I've Studied."), this), QStringLiteral("studiedit"));
+    markStudiedButton_->setProperty("accent", true);
     markStudiedButton_->setToolTip(tr("Studied the word? Then Click it to keep track."));
     difficultyBoxes_[0] =
         named(new QCheckBox(tr("Mark as Difficult"), this), QStringLiteral("chkDiff_0"));
@@ -40,7 +41,7 @@ StudyControlsPanel::StudyControlsPanel(QWidget* parent) : QWidget(parent) {
             tr("You can change the  Difficulty level of word according to you comfort"));
     auto* difficultyNote =
         label(tr("You can change the default difficulty level"), QStringLiteral("Label13"), this);
-    difficultyNote->setProperty("quiet", true);
+    difficultyNote->setProperty("tone", QStringLiteral("muted"));
     editButton_ = named(new QPushButton(tr("E&dit"), this), QStringLiteral("cmdEdit"));
 
     auto* steps = new QHBoxLayout;

@@ -40,6 +40,7 @@ QLabel* guessLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* l = label(text, name, parent);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
+    l->setProperty("surface", QStringLiteral("note"));
     l->hide();
     return l;
 }
@@ -53,6 +54,10 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     wordCaption_->installEventFilter(this);
     difficultMark_ = label(QString(), QStringLiteral("Label20"), this);
     veryDifficultMark_ = label(QString(), QStringLiteral("Label22"), this);
+    for (QLabel* mark : {difficultMark_, veryDifficultMark_}) {
+        mark->setProperty("tone", QStringLiteral("mark"));
+        Look::setTextSize(mark, 14, true);
+    }
     difficultMark_->setToolTip(tr("Difficult"));
     veryDifficultMark_->setToolTip(tr("Very Difficult"));
     pronounceButton_ = named(new QPushButton(this), QStringLiteral("Command12"));
@@ -65,6 +70,8 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
 
     wordBox_ = named(new QLineEdit(this), QStringLiteral("Text1"));
     wordBox_->setReadOnly(true);
+    wordBox_->setProperty("bare", true);
+    wordBox_->setAccessibleName(tr("Word"));
     wordBox_->setFont(Look::arial(28, true));
     wordBox_->setAlignment(Qt::AlignCenter);
     wordBox_->setMinimumHeight(56);
@@ -78,8 +85,9 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     meaningCaption_->setFont(Look::arial(10, true));
     meaningCaption_->installEventFilter(this);
     auto* meaningHint = label(tr("Click to see Meaning"), QStringLiteral("Label26"), this);
-    meaningHint->setProperty("quiet", true);
+    meaningHint->setProperty("tone", QStringLiteral("muted"));
     meaningBox_ = textBox(QStringLiteral("Text2"), Look::arial(16), this);
+    meaningBox_->setAccessibleName(tr("Meaning"));
     guessMeaningLabel_ = guessLabel(
         tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
         QStringLiteral("Label6"), this);
@@ -88,6 +96,7 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     QFont usageFont = Look::arial(14);
     usageFont.setItalic(true);
     usageBox_ = textBox(QStringLiteral("Text3"), usageFont, this);
+    usageBox_->setAccessibleName(tr("Usage"));
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -67,8 +67,10 @@ ExportWordsDialog::ExportWordsDialog(StudySession& session, QWidget* parent)
                                 this),
                   QStringLiteral("txtFile"));
     auto* browse = named(new QPushButton(tr("&Browse..."), this), QStringLiteral("cmdBrowse"));
+    auto* fileCaption = label(tr("File:"), QStringLiteral("lblFile"), this);
+    fileCaption->setBuddy(file_);
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(label(tr("File:"), QStringLiteral("lblFile"), this));
+    fileRow->addWidget(fileCaption);
     fileRow->addWidget(file_, 1);
     fileRow->addWidget(browse);
 

@@ -3,6 +3,7 @@
 #include "app/Random.h"
 #include "study/StudySession.h"
 #include "transfer/ImportPreviewModel.h"
+#include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
 
@@ -137,16 +138,22 @@ void ImportPreviewDialog::buildWindow() {
     choices->addWidget(difficultyBox, 1);
 
     model_ = new ImportPreviewModel(this);
+    model_->setRefusedColour(Look::colour(Look::Colour::Wrong));
     table_ = named(new QTableView(this), QStringLiteral("grdPreview"));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the rows for the choices; the arrows move within them.
+    table_->setTabKeyNavigation(false);
+    table_->setAccessibleName(tr("The rows as they will be stored"));
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     counts_ = label(QString(), QStringLiteral("lblCounts"), this);
     counts_->setWordWrap(true);
     refusals_ = named(new QPlainTextEdit(this), QStringLiteral("txtRefused"));
     refusals_->setReadOnly(true);
+    refusals_->setTabChangesFocus(true);
+    refusals_->setAccessibleName(tr("Rows that cannot be imported"));
     refusals_->setMaximumHeight(90);
     auto* lists = label(tr("New words go to list 51 or 52, as words you add yourself."),
                         QStringLiteral("lblLists"), this);

@@ -44,7 +44,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
         return {};
     const PlannedRow& row = rows_[index.row()];
     if (role == Qt::ForegroundRole && row.status == PlannedRow::Status::Refused)
-        return QBrush(QColor(0xa0, 0x10, 0x10));
+        return QBrush(refusedColour_);
     if (role == Qt::ToolTipRole && index.column() == Example && row.exampleMasked)
         return tr("The word in the example is masked, as in the shipped examples.");
     if (role != Qt::DisplayRole)

@@ -3,6 +3,7 @@
 #include "transfer/WordListImport.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 // The import preview's table: the first rows of the file as they will be stored, each with
 // its line and what will become of it. The rows are those the look at the file kept (a few
@@ -16,6 +17,8 @@ public:
 
     void setRows(const QList<WordListImport::PlannedRow>& rows, bool updateExisting,
                  bool showLessons);
+    // The text colour of a refused row; the window gives the one of the appearance in force.
+    void setRefusedColour(const QColor& colour) { refusedColour_ = colour; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,4 +32,5 @@ private:
     QList<WordListImport::PlannedRow> rows_;
     bool updateExisting_ = false;
     bool showLessons_ = false;
+    QColor refusedColour_{0xa0, 0x10, 0x10};
 };

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -25,13 +26,20 @@ QFont arial(double pointSize, bool bold) {
     return f;
 }
 
+void setTextSize(QWidget* widget, double pointSize, bool bold) {
+    QFont f = widget->font();
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    widget->setFont(f);
+}
+
 namespace {
 
-const QColor kInk(0x1b, 0x3a, 0x4b);
-const QColor kTeal(0x1f, 0x6f, 0x8b);
 const QColor kAmber(0xe9, 0xa2, 0x3b);
 
 void paintIcon(QPainter& p, Icon which) {
+    // Drawn in the colours in force, so that they stand out on a dark toolbar as well.
+    const QColor kTeal = colour(Colour::Accent);
     p.setRenderHint(QPainter::Antialiasing);
     QPen pen(kTeal, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(pen);
@@ -54,9 +62,9 @@ void paintIcon(QPainter& p, Icon which) {
     }
     case Icon::Hint: {
         p.setBrush(kAmber);
-        p.setPen(QPen(kInk, 1.5));
+        p.setPen(QPen(QColor(0x1b, 0x3a, 0x4b), 1.5));
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        p.setPen(kInk);
+        p.setPen(QColor(0x1b, 0x3a, 0x4b)); // on the amber disc in either appearance
         QFont f = arial(15, true);
         f.setPixelSize(20);
         p.setFont(f);
@@ -82,7 +90,7 @@ void paintIcon(QPainter& p, Icon which) {
         funnel.lineTo(13, 23);
         funnel.lineTo(13, 17);
         funnel.closeSubpath();
-        p.setBrush(QColor(0x1f, 0x6f, 0x8b, 60));
+        p.setBrush(QColor(kTeal.red(), kTeal.green(), kTeal.blue(), 60));
         p.drawPath(funnel);
         break;
     }
@@ -178,6 +186,32 @@ QString themeName(Icon which) {
     }
 }
 
+// Painted whenever a size is asked for, in the colours in force at that moment.
+class DrawnIcon : public QIconEngine {
+public:
+    explicit DrawnIcon(Icon which) : which_(which) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.45);
+        paintIcon(*painter, which_);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+    QIconEngine* clone() const override { return new DrawnIcon(which_); }
+
+private:
+    Icon which_;
+};
+
 } // namespace
 
 QPixmap appPicture(int size) {
@@ -201,53 +235,9 @@ QIcon icon(Icon which) {
             app.addPixmap(appPicture(size));
         return app;
     }
-    QIcon drawn;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.scale(size / 32.0, size / 32.0);
-        paintIcon(p, which);
-        p.end();
-        drawn.addPixmap(pm);
-    }
+    const QIcon drawn(new DrawnIcon(which));
     const QString name = themeName(which);
     return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);
-}
-
-QString styleSheet() {
-    // Rules for the study card sit under its frame: control names repeat from window to
-    // window, and the other windows are children of the main window.
-    return QStringLiteral(R"(
-QMainWindow, QDialog { background: #f3f0e8; }
-QFrame#frameContainer QFrame#cardFrame { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }
-QFrame#frameContainer QFrame#counterStrip { background: #1f6f8b; border-radius: 8px; }
-QFrame#frameContainer QFrame#counterStrip QLabel { color: #eef6f8; font-size: 11pt; }
-QFrame#frameContainer QFrame#counterStrip QLabel#Label10_0, QFrame#frameContainer QFrame#counterStrip QLabel#Label10_1,
-QFrame#frameContainer QFrame#counterStrip QLabel#Label10_2 { color: #ffd58a; font-weight: bold; font-size: 13pt; }
-QFrame#frameContainer QLineEdit#Text1 { border: none; background: transparent; color: #1b3a4b; }
-QPlainTextEdit { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; color: #22313a; }
-QGroupBox { border: 1px solid #d8d2c4; border-radius: 8px; margin-top: 16px; background: #fbf9f4;
-            font-weight: bold; color: #1f6f8b; padding-top: 4px; }
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
-QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { font-weight: normal; color: #22313a; }
-QPushButton { padding: 5px 12px; border: 1px solid #b9b09b; border-radius: 5px; background: #fffaf0;
-              color: #1b3a4b; }
-QPushButton:hover { background: #fff2d6; }
-QPushButton:pressed { background: #f1dfb5; }
-QPushButton:focus { border: 2px solid #1f6f8b; }
-QPushButton:disabled { color: #a8a292; border-color: #d7d1c2; }
-QFrame#frameContainer QPushButton#studiedit { background: #1f6f8b; color: #ffffff; font-weight: bold; border-color: #17586f; }
-QFrame#frameContainer QPushButton#studiedit:hover { background: #2a819f; }
-QFrame#frameContainer QPushButton#btnHint { background: #ffe7b3; border-color: #d49a2a; }
-QFrame#frameContainer QPushButton#btnHint:pressed { background: #f3c35e; }
-QFrame#frameContainer QLabel#lblMsg, QFrame#frameContainer QLabel#Label6 { color: #8a6d2f; background: #fff6df; border: 1px dashed #e2c27a;
-                               border-radius: 6px; padding: 6px; }
-QFrame#frameContainer QLabel#Label20, QFrame#frameContainer QLabel#Label22 { color: #c0392b; font-weight: bold; font-size: 14pt; }
-QListWidget { border: 1px solid #e4dfd2; border-radius: 6px; background: #fffdf8; }
-QToolBar { background: #ece7da; border-bottom: 1px solid #d8d2c4; spacing: 4px; padding: 2px; }
-QToolButton { padding: 3px 6px; color: #1b3a4b; }
-)");
 }
 
 } // namespace Look

@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Speech.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 #include "views/ListView.h"
@@ -20,11 +21,10 @@ NavigateWindow::NavigateWindow(StudySession& session, Speech& speech, QWidget* o
     setObjectName(QStringLiteral("frmNavigate"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Navigate - Verbaloom!"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("NavigateWindow { background: #f3f0e8; }"));
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
     showLevel(session_.currentWord());
 }
 
@@ -32,11 +32,10 @@ NavigateWindow::NavigateWindow(StudySession& session, Speech& speech, QWidget* o
 void NavigateWindow::buildWindow() {
     levelCaption_ =
         named(new QLabel(tr("Current Difficutly Level:"), this), QStringLiteral("Label1"));
-    levelLabel_ = named(new QLabel(this), QStringLiteral("lblDiffLevel"));
+    levelLabel_ =
+        Widgets::valueLabel(tr("Current Difficulty Level"), QStringLiteral("lblDiffLevel"), this);
     levelLabel_->setFont(Look::arial(11, true));
-    levelLabel_->setStyleSheet(
-        QStringLiteral("color: #c0392b; background: transparent; border: none;"));
-    levelLabel_->setAccessibleName(tr("Current Difficulty Level"));
+    levelLabel_->setProperty("tone", QStringLiteral("mark"));
     previousButton_ = named(new QPushButton(tr("<="), this), QStringLiteral("Command2"));
     nextButton_ = named(new QPushButton(tr("=>"), this), QStringLiteral("Command1"));
     previousButton_->setToolTip(tr("Previous Word"));

@@ -5,8 +5,12 @@
 #include "ui/Widgets.h"
 #include "views/ReviewPlanPanel.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFrame>
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,6 +18,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace ProgressReport;
@@ -57,11 +62,11 @@ QString name(const char* n) {
     return QString::fromLatin1(n);
 }
 
-QLabel* countLabel(const char* objectName, QWidget* parent) {
-    QLabel* l = label(QString(), name(objectName), parent);
+QLabel* countLabel(const QString& caption, const char* objectName, QWidget* parent) {
+    QLabel* l = Widgets::valueLabel(caption, name(objectName), parent);
     l->setFont(Look::arial(12, true));
     l->setMinimumWidth(60);
-    l->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    l->setProperty("tone", QStringLiteral("accent"));
     return l;
 }
 
@@ -75,9 +80,7 @@ QProgressBar* bar(const char* objectName, QWidget* parent) {
 
 QFrame* frame(const QString& objectName, QWidget* parent) {
     auto* f = Widgets::named(new QFrame(parent), objectName);
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { background: #ffffff; border: 1px solid #d8d2c4;"
-                                    " border-radius: 8px; }")
-                         .arg(objectName));
+    f->setProperty("surface", QStringLiteral("card"));
     return f;
 }
 
@@ -93,16 +96,14 @@ ProgressReportDialog::ProgressReportDialog(QWidget* parent) : QDialog(parent) {
     pictureLabel_->setAccessibleName(tr("Progress Report"));
     titleLabel_ = label(tr("Progress Report"), QStringLiteral("Label18"), this);
     titleLabel_->setFont(Look::arial(18, true));
-    titleLabel_->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    titleLabel_->setProperty("tone", QStringLiteral("accent"));
     allWordsFrame_ = frame(QStringLiteral("Frame1"), this);
     levelsFrame_ = frame(QStringLiteral("Frame2"), this);
     buildGroups();
     recommendationLabel_ = label(recommendation(), QStringLiteral("Label4"), this);
     recommendationLabel_->setWordWrap(true);
-    recommendationLabel_->setStyleSheet(QStringLiteral("color: #8a6d2f;"));
+    recommendationLabel_->setProperty("tone", QStringLiteral("note"));
     layOut();
-    setMinimumWidth(680);
-    adjustSize();
 }
 
 void ProgressReportDialog::buildGroups() {
@@ -111,17 +112,14 @@ void ProgressReportDialog::buildGroups() {
         GroupRow& row = groups_[size_t(g.group)];
         row.heading = label(tr(g.heading), name(g.headingName), parent);
         row.heading->setFont(Look::arial(11, true));
-        // Plain headings, whatever the application's sheet says of labels by these names.
-        row.heading->setStyleSheet(
-            QStringLiteral("color: #1b3a4b; background: transparent; border: none; padding: 0;"));
+        row.heading->setProperty("tone", QStringLiteral("ink"));
         row.totalCaption = label(tr("Total Words"), name(g.totalCaptionName), parent);
         row.secondCaption = label(tr(g.secondCaption), name(g.secondCaptionName), parent);
-        row.total = countLabel(g.totalName, parent);
-        row.second = countLabel(g.secondName, parent);
+        row.total = countLabel(tr(g.heading) + QLatin1Char(' ') + tr("Total Words"), g.totalName,
+                               parent);
+        row.second = countLabel(tr(g.secondCaption), g.secondName, parent);
         row.percent = label(QString(), name(g.percentName), parent);
         row.bar = bar(g.barName, parent);
-        row.total->setAccessibleName(tr(g.heading) + QLatin1Char(' ') + tr("Total Words"));
-        row.second->setAccessibleName(tr(g.secondCaption));
         row.bar->setAccessibleName(tr(g.heading));
         if (!g.adviceName)
             continue;
@@ -130,9 +128,7 @@ void ProgressReportDialog::buildGroups() {
         row.advice->setFocusPolicy(Qt::StrongFocus);
         row.advice->setToolTip(tr("How to select these words"));
         row.advice->setAccessibleDescription(adviceTitle(g.group));
-        row.advice->setStyleSheet(
-            QStringLiteral("QLabel { color: #1f6f8b; text-decoration: underline; padding: 2px 4px; }"
-                           "QLabel:focus { border: 1px dotted #1f6f8b; }"));
+        row.advice->setProperty("link", true);
         row.advice->installEventFilter(this);
     }
 }
@@ -181,11 +177,18 @@ void ProgressReportDialog::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(head);
-    layout->addWidget(allWordsFrame_);
-    layout->addWidget(levelsFrame_);
-    layout->addWidget(reviewPlan_);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(allWordsFrame_);
+    body->addWidget(levelsFrame_);
+    body->addWidget(reviewPlan_);
+    // The groups and the plan scroll on a screen too small for all of them at once.
+    QScrollArea* scroll = Widgets::scrolling(body, this);
+    layout->addWidget(scroll, 1);
     layout->addLayout(foot);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    const QSize whole = scroll->widget()->sizeHint();
+    const QSize rest = layout->sizeHint() - scroll->sizeHint();
+    resize(std::max(680, whole.width() + 36), rest.height() + whole.height());
 }
 
 void ProgressReportDialog::fill(const std::array<std::optional<Counts>, GroupCount>& counts) {

@@ -23,7 +23,7 @@ bool listenFlag(const QString& speedText, bool listenTicked) {
 
 WordBox afterStep(const QString& name, DifficultyMarks marks) {
     const QString mark = marks.veryDifficult ? QStringLiteral("#") : QString();
-    return {name + QLatin1Char(' ') + mark, marks.difficult ? QColor(255, 0, 0) : QColor(0, 0, 0)};
+    return {name + QLatin1Char(' ') + mark, marks.difficult};
 }
 
 } // namespace Ticker

@@ -2,7 +2,6 @@
 
 #include "data/Word.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -28,10 +27,10 @@ Speed speed(const QString& text);
 bool listenFlag(const QString& speedText, bool listenTicked);
 
 // The word box after a ticker step: the word, one blank and "#" when it is marked Very
-// Difficult, in red when it is marked Difficult.
+// Difficult, marked (shown in the mark colour, a red) when it is marked Difficult.
 struct WordBox {
     QString text;
-    QColor color;
+    bool marked = false;
 };
 WordBox afterStep(const QString& name, DifficultyMarks marks);
 

@@ -4,6 +4,7 @@
 #include "data/Speech.h"
 #include "study/StudyCard.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 #include "views/Ticker.h"
@@ -37,17 +38,12 @@ TickerWindow::TickerWindow(StudySession& session, Speech& speech, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("One Spot - Ticker"));
     setWindowIcon(Look::icon(Look::Icon::Ticker));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "TickerWindow { background: #f3f0e8; }"
-        "QLabel#Label14 { background: #1f6f8b; color: #ffffff; border-radius: 8px; padding: 6px; }"
-        "QFrame#wordCard { background: #ffffff; border: 1px solid #d8d2c4; border-radius: 10px; }"
-        "QPlainTextEdit#Text2 { border: none; background: transparent; color: #22313a; }"));
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
 
-    setWordColor(Qt::black);
+    setWordMarked(false);
     resize(kBaseSize);
     setMinimumSize(560, 420);
     scaleType();
@@ -59,17 +55,21 @@ void TickerWindow::buildWindow() {
     titleLabel_ = named(new QLabel(tr("One Spot - Ticker"), this), QStringLiteral("Label14"));
     titleLabel_->setAlignment(Qt::AlignCenter);
     titleLabel_->setFont(Look::arial(13, true));
+    titleLabel_->setProperty("surface", QStringLiteral("banner"));
 
     wordCard_ = named(new QFrame(this), QStringLiteral("wordCard"));
+    wordCard_->setProperty("surface", QStringLiteral("card"));
     wordBox_ = named(new QLineEdit(wordCard_), QStringLiteral("Text1"));
     wordBox_->setReadOnly(true);
+    wordBox_->setProperty("bare", true);
     wordBox_->setAlignment(Qt::AlignCenter);
-    wordBox_->setFocusPolicy(Qt::ClickFocus);
+
     wordBox_->setAccessibleName(tr("Word"));
     detailsBox_ = named(new QPlainTextEdit(wordCard_), QStringLiteral("Text2"));
     detailsBox_->setReadOnly(true);
+    detailsBox_->setProperty("bare", true);
     detailsBox_->setTabChangesFocus(true);
-    detailsBox_->setFocusPolicy(Qt::ClickFocus);
+
     detailsBox_->setAccessibleName(tr("Meaning and usage"));
 
     markStudiedButton_ =
@@ -148,6 +148,8 @@ void TickerWindow::layOut() {
     keep.setRetainSizeWhenHidden(true);
     tickerSettings_->setSizePolicy(keep);
 
+    setTabOrder(wordBox_, detailsBox_);
+    setTabOrder(detailsBox_, previousButton_);
     setTabOrder(previousButton_, randomButton_);
     setTabOrder(randomButton_, nextButton_);
     setTabOrder(nextButton_, pronounceButton_);
@@ -217,19 +219,14 @@ void TickerWindow::showWord(const Word& word) {
 void TickerWindow::showMarks() {
     const Word& word = session_.currentWord();
     const Ticker::WordBox box = Ticker::afterStep(word.name, {word.difficult, word.veryDifficult});
-    setWordColor(box.color);
+    setWordMarked(box.marked);
     wordBox_->setText(box.text);
     wordBox_->setCursorPosition(0);
 }
 
-void TickerWindow::setWordColor(const QColor& color) {
-    QPalette p = wordBox_->palette();
-    p.setColor(QPalette::Text, color);
-    wordBox_->setPalette(p);
-    // The application's style sheet would otherwise decide the colour.
-    wordBox_->setStyleSheet(
-        QStringLiteral("QLineEdit { color: %1; border: none; background: transparent; }")
-            .arg(color.name()));
+void TickerWindow::setWordMarked(bool marked) {
+    wordBox_->setProperty("marked", marked);
+    Look::restyle(wordBox_);
 }
 
 void TickerWindow::step(void (StudySession::*move)()) {

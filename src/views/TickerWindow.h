@@ -37,7 +37,8 @@ private:
     void showWord(const Word& word);
     void showMarks();
     void scaleType();
-    void setWordColor(const QColor& color);
+    // A difficult word shows in the mark colour.
+    void setWordMarked(bool marked);
     void step(void (StudySession::*move)());
     void onTickerSwitched();
     void onSpeedChosen();

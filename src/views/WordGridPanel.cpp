@@ -40,9 +40,7 @@ WordGridPanel::WordGridPanel(StudySession& session, QWidget* parent)
     caption_ = named(new QLabel(tr("List of Words in the Recordset"), this),
                      QStringLiteral("DataGrid1Caption"));
     caption_->setFont(Look::arial(10, true));
-    caption_->setStyleSheet(QStringLiteral(
-        "background: #1f6f8b; color: #ffffff; padding: 4px 8px; border-top-left-radius: 6px;"
-        "border-top-right-radius: 6px;"));
+    caption_->setProperty("surface", QStringLiteral("heading"));
     buildTable();
     caption_->setBuddy(table_);
 
@@ -79,16 +77,11 @@ void WordGridPanel::buildTable() {
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideRight);
     table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab leaves the list for the buttons; the arrows move within it.
+    table_->setTabKeyNavigation(false);
+    table_->setAccessibleName(tr("List of Words in the Recordset"));
     table_->setAccessibleDescription(
         tr("Double-click a word, or press Enter, to see its texts whole"));
-    table_->setStyleSheet(QStringLiteral(
-        "QTableView { background: #fffdf8; alternate-background-color: #f6f2e8; gridline-color: "
-        "#e4dfd2;"
-        " selection-background-color: #1f6f8b; selection-color: #ffffff; }"
-        "QHeaderView::section { background: #ece7da; color: #1b3a4b; font-weight: bold;"
-        " padding: 4px 2px; border: none; border-right: 1px solid #d8d2c4; border-bottom: 1px "
-        "solid "
-        "#d8d2c4; }"));
     // Rows keep one height and are never measured, so only the rows on screen are read; a
     // row opened up is measured alone.
     QHeaderView* rows = table_->verticalHeader();

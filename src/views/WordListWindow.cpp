@@ -5,6 +5,7 @@
 #include "selection/RefineSelectionDialog.h"
 #include "study/Navigation.h"
 #include "study/StudySession.h"
+#include "ui/Keys.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
 #include "ui/Widgets.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -38,11 +38,10 @@ WordListWindow::WordListWindow(StudySession& session, Speech& speech, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("List View"));
     setWindowIcon(Look::icon(Look::Icon::List));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("WordListWindow { background: #f3f0e8; }"));
     buildWindow();
     layOut();
     connectControls();
+    Keys::likeADialog(this);
     resize(980, 620);
     setMinimumSize(640, 400);
 }
@@ -55,11 +54,7 @@ void WordListWindow::buildWindow() {
     findBox_->setClearButtonEnabled(true);
     findBox_->setMaxLength(200);
     findBox_->setPlaceholderText(tr("first letters of a word"));
-    // Not the study card's borderless word box, whose name it shares.
-    findBox_->setStyleSheet(
-        QStringLiteral("QLineEdit { border: 1px solid #b9b09b; border-radius: 5px;"
-                       " background: #ffffff; padding: 4px 6px; color: #22313a; }"
-                       "QLineEdit:focus { border: 2px solid #1f6f8b; }"));
+    findBox_->setProperty("framed", true);
     findCaption_->setBuddy(findBox_);
     refineButton_ =
         named(new QPushButton(tr("&Refine Selection ..."), this), QStringLiteral("Command1"));
@@ -112,8 +107,6 @@ void WordListWindow::connectControls() {
     connect(printButton_, &QPushButton::clicked, this, &WordListWindow::printWords);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(pronounceButton_, &QPushButton::clicked, this, &WordListWindow::pronounce);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
 }
 
 void WordListWindow::start() {

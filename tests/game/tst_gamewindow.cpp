@@ -160,7 +160,7 @@ private slots:
         whenModal<LetterPickerDialog>([&](LetterPickerDialog* p) {
             pickerAt = p->pos();
             QCOMPARE(p->windowTitle(), QStringLiteral("Albhabets"));
-            greyWhilePicking = shows(s.box(0), LetterBoxesPanel::PickingBack);
+            greyWhilePicking = shows(s.box(0), Look::colour(Look::Colour::LetterPicking));
             QTest::mouseClick(control(p, "cmdLetter_16"), Qt::LeftButton);
         });
         s.click("lblWordLetter_0");
@@ -169,8 +169,8 @@ private slots:
         QCOMPARE(pickerAt.x(), boxAt.x());
         QVERIFY(pickerAt.y() > boxAt.y() + s.box(0)->height());
         QCOMPARE(s.box(0)->text(), QStringLiteral("Q"));
-        QVERIFY(shows(s.box(0), LetterBoxesPanel::WrongText));
-        QVERIFY(!shows(s.box(0), LetterBoxesPanel::PickingBack));
+        QVERIFY(shows(s.box(0), Look::colour(Look::Colour::LetterWrong)));
+        QVERIFY(!shows(s.box(0), Look::colour(Look::Colour::LetterPicking)));
         QCOMPARE(s.shown("lblGuess"),
                  QStringLiteral("Wrong Guess. Take another guess or Click 'Show Correct'"));
         QCOMPARE(s.shown("lblScore"), QStringLiteral("-3"));
@@ -179,7 +179,7 @@ private slots:
         // "First Letter": 10 points, and the next hint costs 20.
         s.click("lblHint1");
         QCOMPARE(s.box(0)->text(), QStringLiteral("A"));
-        QVERIFY(shows(s.box(0), LetterBoxesPanel::RightText));
+        QVERIFY(shows(s.box(0), Look::colour(Look::Colour::LetterRight)));
         QCOMPARE(s.shown("lblGuess"), QStringLiteral("Correct"));
         QVERIFY(!s.visible("lblHint1"));
         QVERIFY(!s.list(0)->isVisible());

@@ -125,7 +125,7 @@ private slots:
         QTest::mouseClick(s.button("verifyButton"), Qt::LeftButton);
         QCOMPARE(s.shown("Label2"), QStringLiteral("CORRECT"));
         QCOMPARE(s.shown("Label3"), QStringLiteral("1 / 1 : 100%"));
-        QCOMPARE(s.option(right)->textColour(), QuizWindow::RightColour);
+        QCOMPARE(s.option(right)->textColour(), Look::colour(Look::Colour::Right));
         QVERIFY(!s.button("verifyButton")->isEnabled());
         QVERIFY(s.button("nextButton")->isEnabled());
         // Picking another option once verified changes nothing else.
@@ -142,8 +142,8 @@ private slots:
         const int rightNow = s.rightOption();
         s.answer(wrong);
         QCOMPARE(s.shown("Label2"), QStringLiteral("INCORRECT"));
-        QCOMPARE(s.option(wrong)->textColour(), QuizWindow::WrongColour);
-        QCOMPARE(s.option(rightNow)->textColour(), QuizWindow::RightColour);
+        QCOMPARE(s.option(wrong)->textColour(), Look::colour(Look::Colour::Wrong));
+        QCOMPARE(s.option(rightNow)->textColour(), Look::colour(Look::Colour::Right));
         QCOMPARE(s.shown("Label3"), QStringLiteral("1 / 2 : 50%"));
 
         s.next();

@@ -4,9 +4,12 @@
 #include "app/Settings.h"
 #include "schedule/ScheduleStore.h"
 #include "support/MainWindowSession.h"
+#include "ui/Look.h"
 #include "views/ProgressReportDialog.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QtTest>
 
 namespace {
@@ -157,6 +160,31 @@ private slots:
         });
         s.toolbar(QStringLiteral("Report"));
         QVERIFY(shown);
+    }
+
+    // The options window: what the learner types is kept, used at once, and read back.
+    void theOptionsAreKeptAndUsed() {
+        Session s;
+        const bool ran = MainWindowSession::withModal<QDialog>(
+            [&] { control<QAction>(s.form.get(), "options")->trigger(); },
+            [&](QDialog* options) {
+                QCOMPARE(options->objectName(), QStringLiteral("frmOptions"));
+                control<QSpinBox>(options, "spnRetention")->setValue(95);
+                control<QSpinBox>(options, "spnNewWords")->setValue(3);
+                auto* look = control<QComboBox>(options, "cboAppearance");
+                look->setCurrentIndex(look->findText(QStringLiteral("Dark")));
+                control<QAbstractButton>(options, "cmdOK")->click();
+            });
+        QVERIFY(ran);
+        QCOMPARE(AppSettings::targetRetention(), 95);
+        QCOMPARE(AppSettings::newWordsPerDay(), 3);
+        QCOMPARE(AppSettings::appearance(), AppSettings::Appearance::Dark);
+        QVERIFY(Look::isDark());
+        QApplication::processEvents(); // the count follows the learner's action
+        QCOMPARE(s.dueCaption(), QStringLiteral("Due Words (3)"));
+        AppSettings::saveScheduling(AppSettings::DefaultRetention, AppSettings::DefaultNewWords);
+        AppSettings::saveAppearance(AppSettings::Appearance::Light);
+        Look::applyAppearance(AppSettings::Appearance::Light);
     }
 };
 

@@ -60,6 +60,9 @@ struct MainWindowSession {
         // Laid out as the learner sees it: the program's own look.
         qApp->setStyleSheet(Look::styleSheet());
         Random::setGlobal(std::move(random));
+        // The windows in the colours and the style sheet the program puts in force.
+        Look::applyAppearance(AppSettings::Appearance::Light);
+        Look::keepWindowsOnScreen();
         session = std::make_unique<StudySession>(ConnectionStrings::Shared);
         form = std::make_unique<MainWindow>(*session, speech, &modes);
         if (load)

@@ -2,6 +2,7 @@
 // by its timer in both orders, listening, following the main window, and waiting while a
 // window holds the session.
 #include "support/MainWindowSession.h"
+#include "ui/Look.h"
 #include "views/TickerWindow.h"
 
 #include <QCheckBox>
@@ -28,6 +29,14 @@ template <class T = QWidget> T* in(TickerWindow* t, const char* name) {
 
 QString shown(TickerWindow* t) {
     return in<QLineEdit>(t, "Text1")->text();
+}
+
+QColor ink() {
+    return Look::colour(Look::Colour::Ink);
+}
+
+QColor mark() {
+    return Look::colour(Look::Colour::Mark);
 }
 
 QColor shownColor(TickerWindow* t) {
@@ -147,12 +156,12 @@ private slots:
         QTest::addColumn<int>("pick");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("color");
-        QTest::newRow("Easy") << 3 << "acerbic " << QColor(Qt::black);
-        QTest::newRow("Difficult") << 5 << "obdurate " << QColor(Qt::red);
-        QTest::newRow("Very Difficult") << 2 << "abstruse #" << QColor(Qt::red);
-        QTest::newRow("Very Difficult mark alone") << 4 << "Laconic #" << QColor(Qt::black);
+        QTest::newRow("Easy") << 3 << "acerbic " << ink();
+        QTest::newRow("Difficult") << 5 << "obdurate " << mark();
+        QTest::newRow("Very Difficult") << 2 << "abstruse #" << mark();
+        QTest::newRow("Very Difficult mark alone") << 4 << "Laconic #" << ink();
         // The first word: the word itself, not the position before it.
-        QTest::newRow("first word") << 0 << "abase " << QColor(Qt::black);
+        QTest::newRow("first word") << 0 << "abase " << ink();
     }
     void randomStepsShowThePickWithItsMarks() {
         QFETCH(int, pick);
@@ -224,12 +233,12 @@ private slots:
         TickerWindow* t = openTicker(s);
         click(t, "Command10_1"); // abate, Difficult: red
         QCOMPARE(shown(t), QStringLiteral("abate "));
-        QCOMPARE(shownColor(t), QColor(Qt::red));
+        QCOMPARE(shownColor(t), mark());
         s.click(QStringLiteral("Command10_1"));
         QCOMPARE(shown(t), QStringLiteral("abstruse"));
-        QCOMPARE(shownColor(t), QColor(Qt::red));
+        QCOMPARE(shownColor(t), mark());
         click(t, "Command10_1"); // acerbic, Easy: black
-        QCOMPARE(shownColor(t), QColor(Qt::black));
+        QCOMPARE(shownColor(t), ink());
         QCOMPARE(s.find<QListWidget>(QStringLiteral("lstRead"))->count(), 4);
     }
 

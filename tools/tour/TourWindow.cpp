@@ -22,8 +22,7 @@ TourWindow::TourWindow(QWidget* parent) : QMainWindow(parent), pages_(tourPages(
     setCentralWidget(central);
 
     auto* banner = named(new QFrame(central), QStringLiteral("tourBanner"));
-    banner->setStyleSheet(QStringLiteral("QFrame#tourBanner { background: #1f6f8b; }"
-                                         " QLabel { color: #eef6f8; }"));
+    banner->setProperty("surface", QStringLiteral("banner"));
     auto* logo = new QLabel(banner);
     logo->setPixmap(Look::appPicture(40));
     auto* bannerTitle = new QLabel(tr("Verbaloom Tour"), banner);
@@ -39,18 +38,18 @@ TourWindow::TourWindow(QWidget* parent) : QMainWindow(parent), pages_(tourPages(
 
     auto* card = named(new QFrame(central), QStringLiteral("cardFrame"));
     card->setMaximumWidth(900);
+    card->setProperty("surface", QStringLiteral("card"));
     Picture1 = named(new QLabel(card), QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignTop);
     lblTitle = named(new QLabel(card), QStringLiteral("lblTitle"));
     lblTitle->setFont(Look::arial(22, true));
-    lblTitle->setStyleSheet(QStringLiteral("color: #1f6f8b;"));
+    lblTitle->setProperty("tone", QStringLiteral("accent"));
     lblTitle->setWordWrap(true);
     lblBody = named(new QLabel(card), QStringLiteral("lblBody"));
     lblBody->setFont(Look::arial(13));
     lblBody->setTextFormat(Qt::RichText);
     lblBody->setWordWrap(true);
     lblBody->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblBody->setStyleSheet(QStringLiteral("color: #22313a;"));
     auto* cardLayout = new QGridLayout(card);
     cardLayout->setContentsMargins(28, 24, 28, 24);
     cardLayout->setHorizontalSpacing(22);
