@@ -14,7 +14,7 @@ bool KeyOrder::canOrderBy(const QString& column) {
     return column.compare(QLatin1String("name"), Qt::CaseInsensitive) == 0;
 }
 
-KeyOrder::KeyOrder(std::shared_ptr<Connection> connection, QString table, bool descending,
+KeyOrder::KeyOrder(std::shared_ptr<Connection> connection, const QString& table, bool descending,
                    KeySet keys, QObject* parent)
     : QObject(parent), conn_(std::move(connection)), keys_(std::move(keys)),
       rowOfIndex_(size_t(keys_.size()), -1) {

@@ -20,8 +20,8 @@ public:
     // Whether a column can be ordered by (it has an index to read in order).
     static bool canOrderBy(const QString& column);
 
-    KeyOrder(std::shared_ptr<Connection> connection, QString table, bool descending, KeySet keys,
-             QObject* parent = nullptr);
+    KeyOrder(std::shared_ptr<Connection> connection, const QString& table, bool descending,
+             KeySet keys, QObject* parent = nullptr);
 
     // Reads pages now until `rows` rows are known, or all are.
     void readUntil(qsizetype rows);

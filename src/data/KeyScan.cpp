@@ -12,8 +12,8 @@ constexpr qint64 kSmallestSpan = 64;
 constexpr qint64 kLargestSpan = qint64(1) << 22;
 } // namespace
 
-KeyScan::KeyScan(std::shared_ptr<Connection> connection, QString table, QString condition,
-                 qint64 first, qint64 last, QObject* parent)
+KeyScan::KeyScan(std::shared_ptr<Connection> connection, const QString& table,
+                 const QString& condition, qint64 first, qint64 last, QObject* parent)
     : QObject(parent), conn_(std::move(connection)), first_(first), last_(last), next_(first) {
     // By key range through the table itself: an index the condition could use would be read
     // whole again for every slice.

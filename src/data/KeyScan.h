@@ -20,7 +20,7 @@ class KeyScan : public QObject {
     Q_OBJECT
 public:
     // condition: translated SQL, or empty for every row.
-    KeyScan(std::shared_ptr<Connection> connection, QString table, QString condition,
+    KeyScan(std::shared_ptr<Connection> connection, const QString& table, const QString& condition,
             qint64 first, qint64 last, QObject* parent = nullptr);
 
     // Goes on slice by slice from the event loop until finished() or failed().
@@ -49,7 +49,7 @@ private:
     QString sql_;
     qint64 first_;
     qint64 last_;
-    qint64 next_;       // the first key of the next slice
+    qint64 next_;        // the first key of the next slice
     qint64 span_ = 2048; // keys per slice, adapted to the time a slice takes
     std::vector<qint64> keys_;
     std::optional<DbError> error_;

@@ -34,21 +34,23 @@ QByteArray bytesOf(const QString& path) {
 // a learner's use of it.
 struct LearnersFile {
     LearnersFile() : db(sample("content-v1-words.csv"), sample("content-v1-spwl.csv")) {
+        // Nor the index of the session marks and the kept word count.
+        for (const char* sql : {"DROP INDEX words_marked", "DROP TABLE word_count",
+                                "DROP TRIGGER word_count_delete", "DROP TRIGGER word_count_rekey"})
+            FixtureDb::scalarAt(db.path(), QLatin1String(sql));
+        const char* const ownWord = "INSERT INTO words (name, meaning, example, groupid)"
+                                    " VALUES ('sycophant', 'mine', '', 51)";
         for (const char* sql :
              {"DROP TRIGGER words_unschedule", "DROP TRIGGER spwl_unschedule",
               "DROP TABLE schedule", "DROP TABLE review_log", "DROP TABLE content_info",
-              "DROP INDEX words_marked", "DROP TABLE word_count", "DROP TRIGGER word_count_delete",
-              "DROP TRIGGER word_count_rekey",
               "PRAGMA user_version = 0",
               // studied, marked, edited, and a word of their own
-              "UPDATE words SET readcount = 3, lastread = '2025-05-01', bookmark = 1 WHERE "
-              "name = 'abdicate'",
+              "UPDATE words SET readcount = 3, lastread = '2025-05-01' WHERE name = 'abdicate'",
+              "UPDATE words SET bookmark = 1 WHERE name = 'abdicate'",
               "UPDATE words SET meaning = 'My own words for it' WHERE name = 'abound'",
               "UPDATE words SET readcount = 1 WHERE name = 'abduct'",
               "UPDATE words SET bookmark = 1, doublebm = 1 WHERE name = 'abrupt'",
-              "UPDATE spwl SET readcount = 2 WHERE name = 'anthropoid'",
-              "INSERT INTO words (name, meaning, example, groupid) VALUES ('sycophant', "
-              "'mine', '', 51)"})
+              "UPDATE spwl SET readcount = 2 WHERE name = 'anthropoid'", ownWord})
             FixtureDb::scalarAt(db.path(), QLatin1String(sql));
     }
     QString value(const char* sql) const { return db.scalar(sql).toString(); }
