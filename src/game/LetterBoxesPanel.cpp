@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-using Widgets::label;
 using Widgets::named;
 
 namespace {

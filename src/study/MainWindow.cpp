@@ -112,6 +112,9 @@ void MainWindow::buildWindow() {
     wordsGoneThrough_->setFont(Look::arial(10));
     wordsGoneThrough_->setAccessibleName(tr("Words you have gone through"));
     wordsGoneThrough_->setAccessibleDescription(tr("Enter shows a word's meaning and usage"));
+    // Like the card's boxes: the room left, from a few rows up.
+    wordsGoneThrough_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    wordsGoneThrough_->setMinimumHeight(QFontMetrics(wordsGoneThrough_->font()).lineSpacing() * 4);
     goneThroughCaption->setBuddy(wordsGoneThrough_);
 
     auto* side = new QVBoxLayout;
@@ -316,17 +319,32 @@ void MainWindow::reportWriteFailure(const QString& description) {
 
 // ---- keys ----
 
+void MainWindow::fitPage() {
+    QWidget* page = scroll_->widget();
+    const QSize view = scroll_->viewport()->size();
+    const QSize least = page->minimumSizeHint();
+    const int width = std::max(view.width(), least.width());
+    // Wrapped texts need more height on a narrow page than its plain minimum says.
+    const int height = page->layout()->totalMinimumHeightForWidth(width);
+    page->resize(width, std::max({view.height(), least.height(), height}));
+    // A wrapped text in the side column takes the height it wants before the panels below
+    // it get theirs: give the page what they still lack.
+    for (int round = 0; round < 3; ++round) {
+        page->layout()->activate();
+        int lacking = 0;
+        for (const QWidget* panel : {static_cast<QWidget*>(modes_), static_cast<QWidget*>(hint_),
+                                     static_cast<QWidget*>(statistics_)})
+            lacking += std::max(0, panel->minimumSizeHint().height() - panel->height());
+        if (lacking == 0)
+            break;
+        page->resize(page->width(), page->height() + lacking);
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Resize && watched == scroll_->viewport()) {
-        QWidget* page = scroll_->widget();
-        const QSize view = scroll_->viewport()->size();
-        const QSize least = page->minimumSizeHint();
-        const int width = std::max(view.width(), least.width());
-        // Wrapped texts need more height on a narrow page than its plain minimum says.
-        const int height = page->layout()->totalMinimumHeightForWidth(width);
-        page->resize(width, std::max({view.height(), least.height(), height}));
-    }
+    if (type == QEvent::Resize && watched == scroll_->viewport())
+        fitPage();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && isActiveWindow() &&
         watched == QApplication::focusWidget()) {
         auto* key = static_cast<QKeyEvent*>(event);

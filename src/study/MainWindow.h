@@ -47,6 +47,8 @@ protected:
 
 private:
     void buildWindow();
+    // The scrolling page: the window's room, and no less than its texts need.
+    void fitPage();
     void connectSession();
     void addShortcuts();
     void applyDisplayMode(int mode);

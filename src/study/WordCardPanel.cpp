@@ -32,6 +32,12 @@ QPlainTextEdit* textBox(const QString& name, const QFont& font, QWidget* parent)
     box->setFont(font);
     box->setTabChangesFocus(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The boxes take the room the card has, from two lines up: a box's own wish for height
+    // would otherwise make the page scroll in windows where everything fits.
+    QSizePolicy policy = box->sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Ignored);
+    box->setSizePolicy(policy);
+    box->setMinimumHeight(QFontMetrics(font).lineSpacing() * 2 + 12);
     retainSpace(box);
     return box;
 }

@@ -84,11 +84,13 @@ QPushButton[hint="true"] { background: @hintBack; border-color: @hintBorder; }
 QPushButton[hint="true"]:pressed { background: @hintBorder; }
 QPushButton[compact="true"] { padding: 0; }
 QPushButton[note="true"] { color: @note; background: @noteBack; border-color: @noteBorder; }
-QToolBar { background: @toolbar; border-bottom: 1px solid @cardBorder; spacing: 4px; padding: 2px; }
-QToolBar QToolButton { padding: 3px 6px; color: @ink; border: 2px solid transparent;
+QToolBar { background: @toolbar; border-bottom: 1px solid @cardBorder; spacing: 2px; padding: 2px; }
+QToolBar QToolButton { padding: 3px 3px; color: @ink; border: 2px solid transparent;
                        border-radius: 5px; } /* on @toolbar */
 QToolBar QToolButton:hover { background: @buttonHover; } /* text @ink */
 QToolBar QToolButton:focus { border: 2px solid @focus; }
+/* The arrow to the buttons a narrow window has no room for. */
+QToolBar QToolButton#qt_toolbar_ext_button { padding: 0; border: none; border-radius: 0; }
 )");
 }
 

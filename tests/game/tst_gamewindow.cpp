@@ -9,6 +9,7 @@
 #include "game/WordGameWindow.h"
 #include "selection/MainToolbar.h"
 #include "support/MainWindowSession.h"
+#include "support/WhenModal.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,31 +29,6 @@ WordRow word(const QString& name, bool bm = false, bool dbm = false) {
     r.bookmark = bm;
     r.doublebm = dbm;
     return r;
-}
-
-// Owns the waits below, so that none outlives its test.
-QObject& waits() {
-    static QObject owner;
-    return owner;
-}
-
-// Acts on the next modal window of type T as soon as it is open. Returns a flag that tells
-// whether it was seen; gives up quietly after a few seconds.
-template <class T> std::shared_ptr<bool> whenModal(std::function<void(T*)> act) {
-    auto seen = std::make_shared<bool>(false);
-    auto* timer = new QTimer(&waits());
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, ticks] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            *seen = true;
-            timer->stop();
-            act(w);
-        } else if (++*ticks > 500) {
-            timer->stop();
-        }
-    });
-    timer->start(10);
-    return seen;
 }
 
 // Whether the control shows the colour: some of its pixels are exactly that colour.
@@ -130,7 +106,7 @@ class TestGameWindow : public QObject {
 private slots:
     void initTestCase() { useTestSettings(); }
     void init() { QFile::remove(HighScoreStore::storePath()); }
-    void cleanup() { qDeleteAll(waits().children()); }
+    void cleanup() { qDeleteAll(modalWaits().children()); }
 
     void aPuzzleThroughThePickerTheHintsTheKeysAndTheLists() {
         Session s;
@@ -467,7 +443,7 @@ private slots:
             modal->close();
         };
         auto closed = std::make_shared<bool>(false);
-        auto* timer = new QTimer(&waits());
+        auto* timer = new QTimer(&modalWaits());
         QObject::connect(timer, &QTimer::timeout, [&, closed, timer] {
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal)
@@ -479,7 +455,7 @@ private slots:
             }
             *closed = true;
             timer->stop();
-            auto* closer = new QTimer(&waits());
+            auto* closer = new QTimer(&modalWaits());
             QObject::connect(closer, &QTimer::timeout, [answer] {
                 if (QWidget* m = QApplication::activeModalWidget())
                     answer(m);

@@ -6,6 +6,7 @@
 #include "selection/MainToolbar.h"
 #include "selection/RefineSelectionDialog.h"
 #include "support/MainWindowSession.h"
+#include "support/WhenModal.h"
 
 #include <QListWidget>
 #include <QPointer>
@@ -24,29 +25,9 @@ WordRow word(const QString& name, const QString& meaning) {
     return r;
 }
 
-// Owns the waits below, so that none outlives its test.
-QObject& waits() {
-    static QObject owner;
-    return owner;
-}
-
-// Acts on the next modal window as soon as it is up, once; gives up after a few seconds.
-void whenModal(const std::function<void(QWidget*)>& act) {
-    auto* timer = new QTimer(&waits());
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal || ++*ticks > 300)
-            timer->stop();
-        if (modal)
-            act(modal);
-    });
-    timer->start(10);
-}
-
 // Closes every modal window that comes up for a while, recording the messages' texts.
 void closeModals(QStringList* texts = nullptr) {
-    auto* timer = new QTimer(&waits());
+    auto* timer = new QTimer(&modalWaits());
     QObject::connect(timer, &QTimer::timeout, [texts] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* box = qobject_cast<QMessageBox*>(modal); box && texts)
@@ -104,7 +85,7 @@ class TestQuizWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { useTestSettings(); }
-    void cleanup() { qDeleteAll(waits().children()); }
+    void cleanup() { qDeleteAll(modalWaits().children()); }
 
     void rightAndWrongAnswersAreColouredScoredAndGraded() {
         Session s;
@@ -327,14 +308,6 @@ private slots:
         QVERIFY(s.form->isEnabled());
     }
 
-    void closingBeforeAnyAnswerGivesNoGrade() {
-        Session s;
-        s.quiz->close();
-        QVERIFY(s.messages.requests.isEmpty());
-        QVERIFY(s.form->isEnabled());
-        QVERIFY(!s.session->isHeld());
-    }
-
     void nothingToAskMeansNothingToAnswer_data() {
         QTest::addColumn<bool>("questionsBefore");
         QTest::newRow("from the start") << false;
@@ -372,6 +345,7 @@ private slots:
         QCOMPARE(s.messages.texts(),
                  questionsBefore ? QStringList{"Accuracy: 100%. Splendid! "} : QStringList{});
         QVERIFY(s.form->isEnabled());
+        QVERIFY(!s.session->isHeld());
     }
 
     void longMeaningsShowWhole_data() {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
@@ -173,4 +174,13 @@ void useTestSettings() {
     // Window tests start without the modal tip of the day; tests of the tip clear this.
     AppSettings::SaveSetting(AppSettings::AppName, AppSettings::OptionsSection,
                              AppSettings::ShowTipsKey, QStringLiteral("0"));
+}
+
+QString writeTestFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+    return path;
 }

@@ -43,3 +43,6 @@ private:
 // touch the real ones nor another test's, and stores "Show Tips at Startup" as "0", so that
 // a window test's start-up shows no modal tip window unless the test removes it.
 void useTestSettings();
+
+// Writes the bytes to the file, making its folders; returns the path.
+QString writeTestFile(const QString& path, const QByteArray& bytes);

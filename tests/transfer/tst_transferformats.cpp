@@ -1,6 +1,7 @@
 // Reading word-list files: delimited text (quoting, byte-order marks, delimiters, header
 // rows, flashcard headers, line numbers), KVTML, bad input of every kind with bounded
 // memory, and the rules for cells: HTML, the formula guard and the masked examples.
+#include "support/Fixture.h"
 #include "transfer/DelimitedText.h"
 #include "transfer/ExampleMask.h"
 #include "transfer/FieldText.h"
@@ -45,35 +46,20 @@ QString readAll(const QByteArray& bytes, char delimiter) {
     return out.join(QStringLiteral(" / "));
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
-
-// Peak resident memory since the last reset, in MiB.
-qint64 peakMiB() {
+// A memory figure of /proc/self/status in MiB: "VmHWM" the peak since the last reset,
+// "VmRSS" the resident size now.
+qint64 memoryMiB(const QByteArray& key) {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+        if (line.startsWith(key + ':'))
+            return line.mid(key.size() + 1).trimmed().split(' ').first().toLongLong() / 1024;
     return -1;
 }
 void resetPeak() {
     QFile f(QStringLiteral("/proc/self/clear_refs"));
     if (f.open(QIODevice::WriteOnly))
         f.write("5");
-}
-qint64 residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    return -1;
 }
 
 } // namespace
@@ -243,7 +229,8 @@ private slots:
         QFETCH(QString, layout);
         QTemporaryDir dir;
         QString error;
-        const FileLayout l = WordListFile::inspect(writeFile(dir, name, bytes), &error);
+        const FileLayout l =
+            WordListFile::inspect(writeTestFile(dir.filePath(name), bytes), &error);
         if (!error.isEmpty()) {
             QCOMPARE(QStringLiteral("error ") + error, layout);
             return;
@@ -262,7 +249,8 @@ private slots:
 
     void kvtmlEntriesWithLessons() {
         QTemporaryDir dir;
-        const QString path = writeFile(dir, QStringLiteral("deck.kvtml"), R"(<?xml version="1.0" encoding="UTF-8"?>
+        const QString path = writeTestFile(dir.filePath(QStringLiteral("deck.kvtml")),
+                                           R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
 <kvtml version="2.0">
   <information><title>Test</title></information>
@@ -305,10 +293,10 @@ private slots:
 
     void kvtmlVersionOneEntries() {
         QTemporaryDir dir;
-        const QString path = writeFile(dir, QStringLiteral("old.kvtml"),
-                                       "<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml SYSTEM "
-                                       "\"kvoctrain.dtd\">\n<kvtml encoding=\"UTF-8\">\n<e>\n"
-                                       "<o>kattunge</o>\n<t>kitten</t>\n</e>\n</kvtml>\n");
+        const QString path = writeTestFile(dir.filePath(QStringLiteral("old.kvtml")),
+                                           "<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml SYSTEM "
+                                           "\"kvoctrain.dtd\">\n<kvtml encoding=\"UTF-8\">\n<e>\n"
+                                           "<o>kattunge</o>\n<t>kitten</t>\n</e>\n</kvtml>\n");
         QString error;
         const FileLayout layout = WordListFile::inspect(path, &error);
         auto records = WordListFile::Records::open(path, layout, &error);
@@ -337,7 +325,7 @@ private slots:
         QString error;
         const FileLayout layout = WordListFile::inspect(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        const qint64 before = residentMiB();
+        const qint64 before = memoryMiB("VmRSS");
         resetPeak();
         auto records = WordListFile::Records::open(path, layout, &error);
         SourceRecord r;
@@ -347,7 +335,8 @@ private slots:
         QCOMPARE(records->error(), QString());
         QVERIFY(count > 1000000);
         if (!kSanitized)
-            QVERIFY2(peakMiB() - before < 20, qPrintable(QString::number(peakMiB() - before)));
+            QVERIFY2(memoryMiB("VmHWM") - before < 20,
+                     qPrintable(QString::number(memoryMiB("VmHWM") - before)));
     }
 
     void examplesAreMaskedAsTheShippedOnes_data() {

@@ -30,13 +30,6 @@ QString connectionTo(const QString& path) {
         .arg(path);
 }
 
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
-
 QByteArray readFile(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
@@ -89,9 +82,10 @@ private slots:
     void previewTellsNewDuplicateRepeatedAndRefusedRows() {
         FixtureDb db;
         WordStore store(Connection::open(ConnectionStrings::ReadWrite));
-        const QString path = writeFile(db.dir() + QStringLiteral("/list.csv"),
-                                       "word,meaning\nABASE,to lower\nzeal,ardour\n,nothing\n"
-                                       "Zeal,again\nlaconic,brief\n1234,digits\nquell,to calm\n");
+        const QString path =
+            writeTestFile(db.dir() + QStringLiteral("/list.csv"),
+                          "word,meaning\nABASE,to lower\nzeal,ardour\n,nothing\n"
+                          "Zeal,again\nlaconic,brief\n1234,digits\nquell,to calm\n");
         QString error;
         const FileLayout layout = WordListFile::inspect(path, &error);
         const auto p = WordListImport::preview(path, layout, store);
@@ -130,9 +124,9 @@ private slots:
         QFETCH(QString, zeal);
         FixtureDb db;
         WordStore store(Connection::open(ConnectionStrings::ReadWrite));
-        const QString path = writeFile(db.dir() + QStringLiteral("/list.csv"),
-                                       "word,meaning,example\nAbase,to lower,\nzeal,ardour,\n"
-                                       "ZEAL,fervour,\n,x,\n");
+        const QString path = writeTestFile(db.dir() + QStringLiteral("/list.csv"),
+                                           "word,meaning,example\nAbase,to lower,\nzeal,ardour,\n"
+                                           "ZEAL,fervour,\n,x,\n");
         WordListImport::Options options;
         options.updateExisting = update;
         const Import i = importInto(store, path, options);
@@ -157,9 +151,9 @@ private slots:
         QFETCH(QString, marks);
         FixtureDb db;
         WordStore store(Connection::open(ConnectionStrings::ReadWrite));
-        const QString path = writeFile(db.dir() + QStringLiteral("/list.tsv"),
-                                       "  quell \tto calm\tThey quelled the riot.\n"
-                                       "zeal\tardour\t\n");
+        const QString path = writeTestFile(db.dir() + QStringLiteral("/list.tsv"),
+                                           "  quell \tto calm\tThey quelled the riot.\n"
+                                           "zeal\tardour\t\n");
         WordListImport::Options options;
         options.difficulty = NewWord::Difficulty(difficulty);
         const Import i = importInto(store, path, options);
@@ -189,7 +183,7 @@ private slots:
             rows += "word" + QByteArray::number(i) + ",meaning " + QByteArray::number(i) + "\n";
         if (stop == QLatin1String("latin1"))
             rows += "caf\xE9,coffee\n";
-        const QString path = writeFile(db.dir() + QStringLiteral("/list.csv"), rows);
+        const QString path = writeTestFile(db.dir() + QStringLiteral("/list.csv"), rows);
         if (stop == QLatin1String("fault"))
             db.scalar("CREATE TRIGGER fault BEFORE INSERT ON words WHEN"
                       " (SELECT count(*) FROM words) >= 1508 BEGIN"
@@ -319,7 +313,7 @@ private slots:
         FixtureDb db(FixtureDb::generatedWords(5000), {});
         const QString folder = db.dir() + QStringLiteral("/out");
         QDir().mkpath(folder);
-        const QString path = writeFile(folder + QStringLiteral("/words.csv"), "precious\n");
+        const QString path = writeTestFile(folder + QStringLiteral("/words.csv"), "precious\n");
         const auto rows = Recordset::open(Connection::open(ConnectionStrings::ReadOnly),
                                           QStringLiteral("select * from words"));
         rlimit before{};

@@ -2,6 +2,7 @@
 // window, the preview with its column choosers, duplicates and difficulty, the import
 // itself and what the main window shows after it; the export window's choices and file.
 #include "support/MainWindowSession.h"
+#include "support/WhenModal.h"
 #include "transfer/ExportWordsDialog.h"
 #include "transfer/ImportPreviewDialog.h"
 
@@ -13,36 +14,6 @@
 namespace {
 
 using Session = MainWindowSession;
-
-// Runs `inside` on the modal window of that type once it is the one in front (work before
-// its event loop may process events first), within a few seconds.
-template <class W> void whenModal(const std::function<void(W*)>& inside, bool* ran) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!w && clock->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (w) {
-            inside(w);
-            *ran = true;
-            // A check that failed inside leaves the window open: close it, so the test ends.
-            if (w->isVisible())
-                QMetaObject::invokeMethod(w, "reject");
-        }
-    });
-    timer->start(20);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
 
 QStringList column(const QTableView* table, int column) {
     QStringList out;
@@ -64,13 +35,14 @@ class TestTransferWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { useTestSettings(); }
+    void cleanup() { qDeleteAll(modalWaits().children()); }
 
     void aWordListIsImportedThroughThePreview() {
         Session s;
         const QString path = s.db.dir() + QStringLiteral("/teacher.csv");
-        writeFile(path, "Example;Word;Meaning\nThey quelled the riot.;quell;to calm\n"
-                        ";abase;to lower oneself\n;;\nzeal;zeal;ardour\n;;a meaning, no word\n");
-        bool chosen = false;
+        writeTestFile(path,
+                      "Example;Word;Meaning\nThey quelled the riot.;quell;to calm\n"
+                      ";abase;to lower oneself\n;;\nzeal;zeal;ardour\n;;a meaning, no word\n");
         bool previewed = false;
         whenModal<QFileDialog>(
             [&](QFileDialog* files) {
@@ -101,10 +73,8 @@ private slots:
                         Session::click(control<QAbstractButton>(d, QStringLiteral("optDifficulty_1")));
                         Session::click(control<QAbstractButton>(d, QStringLiteral("cmdImport")));
                         previewed = true;
-                    },
-                    &chosen);
-            },
-            &chosen);
+                    });
+            });
         control<QAction>(s.form.get(), QStringLiteral("importwords"))->trigger();
         QTRY_VERIFY(previewed);
         QCOMPARE(s.messages.texts(),
@@ -133,7 +103,7 @@ private slots:
         QFETCH(QString, message);
         Session s;
         const QString before = s.db.dump();
-        writeFile(s.db.dir() + QStringLiteral("/list.csv"), bytes);
+        writeTestFile(s.db.dir() + QStringLiteral("/list.csv"), bytes);
         ImportPreviewDialog d(*s.session, s.db.dir() + QStringLiteral("/list.csv"), s.form.get());
         QVERIFY(!d.load());
         QCOMPARE(s.messages.texts(), QStringList{message});
@@ -143,7 +113,7 @@ private slots:
     void cancellingThePreviewWritesNothing() {
         Session s;
         const QString before = s.db.dump();
-        writeFile(s.db.dir() + QStringLiteral("/list.tsv"), "quell\tto calm\n");
+        writeTestFile(s.db.dir() + QStringLiteral("/list.tsv"), "quell\tto calm\n");
         ImportPreviewDialog d(*s.session, s.db.dir() + QStringLiteral("/list.tsv"), s.form.get());
         QVERIFY(d.load());
         d.show();
@@ -161,10 +131,9 @@ private slots:
     void theRefinedSelectionIsExported() {
         Session s;
         s.session->applyRefinement(QStringLiteral("bookmark = 1"));
-        bool ran = false;
         QString file;
-        whenModal<ExportWordsDialog>(
-            [&](ExportWordsDialog* d) {
+        const auto ran =
+            whenModal<ExportWordsDialog>([&](ExportWordsDialog* d) {
                 QCOMPARE(Session::textOf(control(d, QStringLiteral("lblCount"))),
                          QStringLiteral("The 3 words of your refined selection are written."));
                 auto* name = control<QLineEdit>(d, QStringLiteral("txtFile"));
@@ -173,10 +142,9 @@ private slots:
                 file = name->text();
                 Session::click(control<QAbstractButton>(d, QStringLiteral("chkMasked")));
                 Session::click(control<QAbstractButton>(d, QStringLiteral("cmdExport")));
-            },
-            &ran);
+            });
         control<QAction>(s.form.get(), QStringLiteral("exportwords"))->trigger();
-        QVERIFY(ran);
+        QVERIFY(*ran);
         QCOMPARE(file, s.db.dir() + QStringLiteral("/mine.tsv"));
         QCOMPARE(s.messages.texts(), QStringList{"3 words written to mine.tsv."});
         QFile written(file);
