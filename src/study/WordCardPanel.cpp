@@ -54,7 +54,7 @@ QLabel* guessLabel(const QString& text, const QString& name, QWidget* parent) {
 } // namespace
 
 WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
-    buildWordParts();
+    buildWordRows();
 
     meaningCaption_ = label(tr("Meaning, Usage"), QStringLiteral("Label2"), this);
     meaningCaption_->setCursor(Qt::PointingHandCursor);
@@ -78,7 +78,7 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     buildReadMenu();
 }
 
-void WordCardPanel::buildWordParts() {
+void WordCardPanel::buildWordRows() {
     wordCaption_ = label(tr("Word"), QStringLiteral("Label1"), this);
     wordCaption_->setCursor(Qt::PointingHandCursor);
     wordCaption_->setFont(Look::arial(10, true));

@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWordParts();
+    void buildWordRows();
     void layOut(QLabel* meaningHint, QLabel* usageCaption);
     void buildReadMenu();
     void updateGuessLabels();
