@@ -2,8 +2,11 @@
 
 namespace Csv {
 
-QList<QStringList> parse(const QByteArray& utf8, QString* error) {
-    const QString text = QString::fromUtf8(utf8);
+namespace {
+
+// One parse's state, the text read one character at a time.
+struct Parser {
+    QString text;
     QList<QStringList> records;
     QStringList record;
     QString field;
@@ -11,69 +14,87 @@ QList<QStringList> parse(const QByteArray& utf8, QString* error) {
     bool wasQuoted = false; // the current field was quoted and has closed
     bool fieldStarted = false;
     int line = 1;
-    const qsizetype n = text.size();
 
-    auto endField = [&] {
+    void endField() {
         record.append(field);
         field.clear();
         wasQuoted = false;
         fieldStarted = false;
-    };
-    auto endRecord = [&] {
+    }
+    void endRecord() {
         endField();
         records.append(record);
         record.clear();
-    };
-    auto failAt = [&](const QString& why) {
-        if (error)
-            *error = QStringLiteral("line %1: %2").arg(line).arg(why);
-        return records;
-    };
+    }
 
-    for (qsizetype i = 0; i < n; ++i) {
+    // Inside quotes; returns the index of the last character taken (a doubled quote is two).
+    qsizetype quotedChar(qsizetype i) {
         const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < n && text.at(i + 1) == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    quoted = false;
-                    wasQuoted = true;
-                }
+        if (c == u'"') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'"') {
+                field += u'"';
+                ++i;
             } else {
-                if (c == u'\n')
-                    ++line;
-                field += c;
+                quoted = false;
+                wasQuoted = true;
             }
-            continue;
+        } else {
+            if (c == u'\n')
+                ++line;
+            field += c;
         }
+        return i;
+    }
+
+    // Outside quotes; returns why the text is refused, or nothing.
+    QString plainChar(qsizetype i) {
+        const QChar c = text.at(i);
         if (c == u',') {
             endField();
-        } else if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') {
-            continue; // the LF ends the record
+        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+            // the LF ends the record
         } else if (c == u'\n') {
             endRecord();
             ++line;
         } else if (wasQuoted) {
-            return failAt(QStringLiteral("text after a closing quote"));
+            return QStringLiteral("text after a closing quote");
         } else if (c == u'"') {
             if (fieldStarted)
-                return failAt(QStringLiteral("quote inside an unquoted field"));
+                return QStringLiteral("quote inside an unquoted field");
             quoted = true;
             fieldStarted = true;
         } else {
             field += c;
             fieldStarted = true;
         }
+        return {};
     }
-    if (quoted)
+};
+
+} // namespace
+
+QList<QStringList> parse(const QByteArray& utf8, QString* error) {
+    Parser p{QString::fromUtf8(utf8)};
+    auto failAt = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("line %1: %2").arg(p.line).arg(why);
+        return p.records;
+    };
+
+    for (qsizetype i = 0; i < p.text.size(); ++i) {
+        if (p.quoted) {
+            i = p.quotedChar(i);
+        } else if (const QString why = p.plainChar(i); !why.isEmpty()) {
+            return failAt(why);
+        }
+    }
+    if (p.quoted)
         return failAt(QStringLiteral("unterminated quoted field"));
-    if (fieldStarted || wasQuoted || !record.isEmpty())
-        endRecord();
+    if (p.fieldStarted || p.wasQuoted || !p.record.isEmpty())
+        p.endRecord();
     if (error)
         error->clear();
-    return records;
+    return p.records;
 }
 
 QByteArray formatRecord(const QStringList& fields) {

@@ -81,6 +81,75 @@ QVariant finiteOrNull(double v) {
     return std::isfinite(v) ? QVariant(v) : QVariant();
 }
 
+// Throws NoCurrentRecord, before anything is written, when the word is not there.
+void markStudied(Connection& c, const QString& name, qint64 wordId, const QDate& today,
+                 ScheduleStore::Marks marks) {
+    if (marks == ScheduleStore::Marks::Studied) {
+        Statement studied =
+            c.prepare(QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647),"
+                                     " lastread = ?, sessionbm = 1 WHERE id = ?")
+                          .arg(name));
+        studied.bind(1, today);
+        studied.bind(2, wordId);
+        studied.step();
+        if (sqlite3_changes(c.handle()) == 0)
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    } else {
+        Statement exists = c.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(name));
+        exists.bind(1, wordId);
+        if (!exists.step())
+            throw DbError(DbErrorCode::NoCurrentRecord);
+    }
+}
+
+// Returns the new log row's id.
+qint64 writeLogRow(Connection& c, const QString& name, qint64 wordId, Fsrs::Rating rating,
+                   const QDate& today, const QDateTime& now,
+                   const std::optional<Fsrs::Card>& before, const Fsrs::ReviewResult& review) {
+    const Fsrs::Card& after = review.card;
+    Statement log = c.prepare(QStringLiteral(
+        "INSERT INTO review_log (wordtable, wordid, reviewedat, reviewday, grade, elapsed,"
+        " interval, corrections, state_before, stability_before, difficulty_before, due_before,"
+        " lastreview_before, state_after, stability_after, difficulty_after, due_after)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const Fsrs::Card& was = before.value_or(Fsrs::Card{});
+    log.bind(1, name);
+    log.bind(2, wordId);
+    log.bind(3, now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate));
+    log.bind(4, today);
+    log.bind(5, int(std::clamp(int(rating), 1, 4)));
+    log.bind(6, review.elapsedDays);
+    log.bind(7, review.interval);
+    log.bind(8, qint64(review.corrections));
+    log.bind(9, before ? int(was.state) : 0);
+    log.bind(10, before ? finiteOrNull(was.stability) : QVariant());
+    log.bind(11, before ? finiteOrNull(was.difficulty) : QVariant());
+    log.bind(12, dayOrNull(was.due));
+    log.bind(13, dayOrNull(was.lastReview));
+    log.bind(14, int(after.state));
+    log.bind(15, after.stability);
+    log.bind(16, after.difficulty);
+    log.bind(17, after.due);
+    log.step();
+    return sqlite3_last_insert_rowid(c.handle());
+}
+
+void writeSchedule(Connection& c, const QString& name, qint64 wordId, const Fsrs::Card& after) {
+    Statement row = c.prepare(QStringLiteral(
+        "INSERT OR REPLACE INTO schedule (wordtable, wordid, state, stability, difficulty, due,"
+        " lastreview, reps, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    row.bind(1, name);
+    row.bind(2, wordId);
+    row.bind(3, int(after.state));
+    row.bind(4, after.stability);
+    row.bind(5, after.difficulty);
+    row.bind(6, after.due);
+    row.bind(7, after.lastReview);
+    row.bind(8, after.reps);
+    row.bind(9, after.lapses);
+    row.step();
+}
+
 } // namespace
 
 ScheduleStore::ScheduleStore(std::shared_ptr<Connection> connection)
@@ -219,65 +288,11 @@ ScheduleStore::Graded ScheduleStore::grade(WordTable table, qint64 wordId, Fsrs:
     const std::optional<Fsrs::Card> before = schedule(table, wordId);
     Graded out;
     out.review = Fsrs::review(before.value_or(Fsrs::Card{}), rating, today, params);
-    const Fsrs::Card& after = out.review.card;
 
     // The study marks first: a word that is not there writes nothing at all.
-    if (marks == Marks::Studied) {
-        Statement studied = c.prepare(
-            QStringLiteral("UPDATE %1 SET readcount = MIN(readcount + 1, 2147483647),"
-                           " lastread = ?, sessionbm = 1 WHERE id = ?")
-                .arg(name));
-        studied.bind(1, today);
-        studied.bind(2, wordId);
-        studied.step();
-        if (sqlite3_changes(c.handle()) == 0)
-            throw DbError(DbErrorCode::NoCurrentRecord);
-    } else {
-        Statement exists = c.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(name));
-        exists.bind(1, wordId);
-        if (!exists.step())
-            throw DbError(DbErrorCode::NoCurrentRecord);
-    }
-
-    Statement log = c.prepare(QStringLiteral(
-        "INSERT INTO review_log (wordtable, wordid, reviewedat, reviewday, grade, elapsed,"
-        " interval, corrections, state_before, stability_before, difficulty_before, due_before,"
-        " lastreview_before, state_after, stability_after, difficulty_after, due_after)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    const Fsrs::Card& was = before.value_or(Fsrs::Card{});
-    log.bind(1, name);
-    log.bind(2, wordId);
-    log.bind(3, now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate));
-    log.bind(4, today);
-    log.bind(5, int(std::clamp(int(rating), 1, 4)));
-    log.bind(6, out.review.elapsedDays);
-    log.bind(7, out.review.interval);
-    log.bind(8, qint64(out.review.corrections));
-    log.bind(9, before ? int(was.state) : 0);
-    log.bind(10, before ? finiteOrNull(was.stability) : QVariant());
-    log.bind(11, before ? finiteOrNull(was.difficulty) : QVariant());
-    log.bind(12, dayOrNull(was.due));
-    log.bind(13, dayOrNull(was.lastReview));
-    log.bind(14, int(after.state));
-    log.bind(15, after.stability);
-    log.bind(16, after.difficulty);
-    log.bind(17, after.due);
-    log.step();
-    out.logId = sqlite3_last_insert_rowid(c.handle());
-
-    Statement row = c.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO schedule (wordtable, wordid, state, stability, difficulty, due,"
-        " lastreview, reps, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    row.bind(1, name);
-    row.bind(2, wordId);
-    row.bind(3, int(after.state));
-    row.bind(4, after.stability);
-    row.bind(5, after.difficulty);
-    row.bind(6, after.due);
-    row.bind(7, after.lastReview);
-    row.bind(8, after.reps);
-    row.bind(9, after.lapses);
-    row.step();
+    markStudied(c, name, wordId, today, marks);
+    out.logId = writeLogRow(c, name, wordId, rating, today, now, before, out.review);
+    writeSchedule(c, name, wordId, out.review.card);
 
     transaction.commit();
     c.noteWrite();

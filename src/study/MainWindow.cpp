@@ -89,33 +89,12 @@ void MainWindow::buildWindow() {
     auto* container = named(new QFrame, QStringLiteral("frameContainer"));
     container_ = container;
     counters_ = new SelectionCountersPanel(container);
-    auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
-    cardFrame->setProperty("surface", QStringLiteral("card"));
-    card_ = new WordCardPanel(cardFrame);
-    controls_ = new StudyControlsPanel(cardFrame);
-    grades_ = new GradePanel(cardFrame);
-    grades_->hide();
-    auto* cardLayout = new QVBoxLayout(cardFrame);
-    cardLayout->setContentsMargins(18, 12, 18, 14);
-    cardLayout->addWidget(card_, 1);
-    cardLayout->addSpacing(8);
-    cardLayout->addWidget(grades_);
-    cardLayout->addWidget(controls_);
+    QFrame* cardFrame = buildCard(container);
 
     modes_ = new DisplayModePanel(container);
     hint_ = new HintPanel(container);
     statistics_ = new StatisticsPanel(session_.timer(), container);
-    auto* goneThroughCaption =
-        label(tr("Words you have gone through"), QStringLiteral("Label25"), container);
-    goneThroughCaption->setFont(Look::arial(9, true));
-    wordsGoneThrough_ = named(new QListWidget(container), QStringLiteral("lstRead"));
-    wordsGoneThrough_->setFont(Look::arial(10));
-    wordsGoneThrough_->setAccessibleName(tr("Words you have gone through"));
-    wordsGoneThrough_->setAccessibleDescription(tr("Enter shows a word's meaning and usage"));
-    // Like the card's boxes: the room left, from a few rows up.
-    wordsGoneThrough_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    wordsGoneThrough_->setMinimumHeight(QFontMetrics(wordsGoneThrough_->font()).lineSpacing() * 4);
-    goneThroughCaption->setBuddy(wordsGoneThrough_);
+    QLabel* goneThroughCaption = buildWordsGoneThrough(container);
 
     auto* side = new QVBoxLayout;
     side->addWidget(modes_);
@@ -133,6 +112,49 @@ void MainWindow::buildWindow() {
     // The card grows with the window up to a comfortable reading size, centred beyond it.
     container->setMaximumSize(1400, 900);
 
+    showInScrollingPage(container);
+
+    connect(card_, &WordCardPanel::speakRequested, this, &MainWindow::speak);
+    connect(modes_, &DisplayModePanel::modeChosen, this, &MainWindow::applyDisplayMode);
+    connect(hint_, &HintPanel::hintHeld, card_, &WordCardPanel::holdHint);
+    connect(hint_, &HintPanel::hintReleased, card_, &WordCardPanel::releaseHint);
+    connect(wordsGoneThrough_, &QListWidget::itemClicked, this, &MainWindow::lookUpWordGoneThrough);
+    connect(wordsGoneThrough_, &QListWidget::itemActivated, this,
+            &MainWindow::lookUpWordGoneThrough);
+}
+
+QFrame* MainWindow::buildCard(QWidget* container) {
+    auto* cardFrame = named(new QFrame(container), QStringLiteral("cardFrame"));
+    cardFrame->setProperty("surface", QStringLiteral("card"));
+    card_ = new WordCardPanel(cardFrame);
+    controls_ = new StudyControlsPanel(cardFrame);
+    grades_ = new GradePanel(cardFrame);
+    grades_->hide();
+    auto* cardLayout = new QVBoxLayout(cardFrame);
+    cardLayout->setContentsMargins(18, 12, 18, 14);
+    cardLayout->addWidget(card_, 1);
+    cardLayout->addSpacing(8);
+    cardLayout->addWidget(grades_);
+    cardLayout->addWidget(controls_);
+    return cardFrame;
+}
+
+QLabel* MainWindow::buildWordsGoneThrough(QWidget* container) {
+    auto* goneThroughCaption =
+        label(tr("Words you have gone through"), QStringLiteral("Label25"), container);
+    goneThroughCaption->setFont(Look::arial(9, true));
+    wordsGoneThrough_ = named(new QListWidget(container), QStringLiteral("lstRead"));
+    wordsGoneThrough_->setFont(Look::arial(10));
+    wordsGoneThrough_->setAccessibleName(tr("Words you have gone through"));
+    wordsGoneThrough_->setAccessibleDescription(tr("Enter shows a word's meaning and usage"));
+    // Like the card's boxes: the room left, from a few rows up.
+    wordsGoneThrough_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    wordsGoneThrough_->setMinimumHeight(QFontMetrics(wordsGoneThrough_->font()).lineSpacing() * 4);
+    goneThroughCaption->setBuddy(wordsGoneThrough_);
+    return goneThroughCaption;
+}
+
+void MainWindow::showInScrollingPage(QWidget* container) {
     auto* page = new QWidget;
     auto* centring = new QGridLayout(page);
     centring->setContentsMargins(12, 8, 12, 8);
@@ -147,15 +169,6 @@ void MainWindow::buildWindow() {
     scroll_->setWidget(page);
     scroll_->viewport()->installEventFilter(this);
     setCentralWidget(scroll_);
-
-    connect(card_, &WordCardPanel::speakRequested, this, &MainWindow::speak);
-    connect(modes_, &DisplayModePanel::modeChosen, this, &MainWindow::applyDisplayMode);
-    connect(hint_, &HintPanel::hintHeld, card_, &WordCardPanel::holdHint);
-    connect(hint_, &HintPanel::hintReleased, card_, &WordCardPanel::releaseHint);
-    connect(wordsGoneThrough_, &QListWidget::itemClicked, this,
-            &MainWindow::lookUpWordGoneThrough);
-    connect(wordsGoneThrough_, &QListWidget::itemActivated, this,
-            &MainWindow::lookUpWordGoneThrough);
 }
 
 void MainWindow::connectSession() {

@@ -11,6 +11,7 @@ class DisplayModes;
 class HintPanel;
 class MainToolbar;
 class QuizWindow;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QScrollArea;
@@ -47,6 +48,9 @@ protected:
 
 private:
     void buildWindow();
+    QFrame* buildCard(QWidget* container);
+    QLabel* buildWordsGoneThrough(QWidget* container);
+    void showInScrollingPage(QWidget* container);
     // The scrolling page: the window's room, and no less than its texts need.
     void fitPage();
     void connectSession();

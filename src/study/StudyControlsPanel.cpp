@@ -44,6 +44,11 @@ StudyControlsPanel::StudyControlsPanel(QWidget* parent) : QWidget(parent) {
     difficultyNote->setProperty("tone", QStringLiteral("muted"));
     editButton_ = named(new QPushButton(tr("E&dit"), this), QStringLiteral("cmdEdit"));
 
+    layOut(findCaption, difficultyNote);
+    connectControls();
+}
+
+void StudyControlsPanel::layOut(QLabel* findCaption, QLabel* difficultyNote) {
     auto* steps = new QHBoxLayout;
     steps->addWidget(previousButton_);
     steps->addWidget(randomButton_);
@@ -68,7 +73,9 @@ StudyControlsPanel::StudyControlsPanel(QWidget* parent) : QWidget(parent) {
     layout->addLayout(find);
     layout->addLayout(marks);
     layout->addWidget(difficultyNote);
+}
 
+void StudyControlsPanel::connectControls() {
     connect(previousButton_, &QPushButton::clicked, this, &StudyControlsPanel::previousRequested);
     connect(nextButton_, &QPushButton::clicked, this, &StudyControlsPanel::nextRequested);
     connect(randomButton_, &QPushButton::clicked, this, &StudyControlsPanel::randomRequested);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -34,6 +35,8 @@ signals:
     void editRequested();
 
 private:
+    void layOut(QLabel* findCaption, QLabel* difficultyNote);
+    void connectControls();
     void difficultyClicked(StudyTracking::DifficultyBox box, bool checked);
 
     QPushButton* previousButton_;

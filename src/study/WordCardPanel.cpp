@@ -54,6 +54,31 @@ QLabel* guessLabel(const QString& text, const QString& name, QWidget* parent) {
 } // namespace
 
 WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
+    buildWordRows();
+
+    meaningCaption_ = label(tr("Meaning, Usage"), QStringLiteral("Label2"), this);
+    meaningCaption_->setCursor(Qt::PointingHandCursor);
+    meaningCaption_->setFont(Look::arial(10, true));
+    meaningCaption_->installEventFilter(this);
+    auto* meaningHint = label(tr("Click to see Meaning"), QStringLiteral("Label26"), this);
+    meaningHint->setProperty("tone", QStringLiteral("muted"));
+    meaningBox_ = textBox(QStringLiteral("Text2"), Look::arial(16), this);
+    meaningBox_->setAccessibleName(tr("Meaning"));
+    guessMeaningLabel_ = guessLabel(
+        tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
+        QStringLiteral("Label6"), this);
+    auto* usageCaption = label(tr("Usage"), QStringLiteral("usageCaption"), this);
+    usageCaption->setFont(Look::arial(10, true));
+    QFont usageFont = Look::arial(14);
+    usageFont.setItalic(true);
+    usageBox_ = textBox(QStringLiteral("Text3"), usageFont, this);
+    usageBox_->setAccessibleName(tr("Usage"));
+
+    layOut(meaningHint, usageCaption);
+    buildReadMenu();
+}
+
+void WordCardPanel::buildWordRows() {
     wordCaption_ = label(tr("Word"), QStringLiteral("Label1"), this);
     wordCaption_->setCursor(Qt::PointingHandCursor);
     wordCaption_->setFont(Look::arial(10, true));
@@ -85,25 +110,9 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     guessWordLabel_ = guessLabel(
         tr("(Guess the WORD. To see the hidden word press the '?' button to reveal)"),
         QStringLiteral("lblMsg"), this);
+}
 
-    meaningCaption_ = label(tr("Meaning, Usage"), QStringLiteral("Label2"), this);
-    meaningCaption_->setCursor(Qt::PointingHandCursor);
-    meaningCaption_->setFont(Look::arial(10, true));
-    meaningCaption_->installEventFilter(this);
-    auto* meaningHint = label(tr("Click to see Meaning"), QStringLiteral("Label26"), this);
-    meaningHint->setProperty("tone", QStringLiteral("muted"));
-    meaningBox_ = textBox(QStringLiteral("Text2"), Look::arial(16), this);
-    meaningBox_->setAccessibleName(tr("Meaning"));
-    guessMeaningLabel_ = guessLabel(
-        tr("(Guess the MEANING. To see the hidden MEANING press the '?' button to reveal)"),
-        QStringLiteral("Label6"), this);
-    auto* usageCaption = label(tr("Usage"), QStringLiteral("usageCaption"), this);
-    usageCaption->setFont(Look::arial(10, true));
-    QFont usageFont = Look::arial(14);
-    usageFont.setItalic(true);
-    usageBox_ = textBox(QStringLiteral("Text3"), usageFont, this);
-    usageBox_->setAccessibleName(tr("Usage"));
-
+void WordCardPanel::layOut(QLabel* meaningHint, QLabel* usageCaption) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setVerticalSpacing(6);
@@ -129,7 +138,6 @@ WordCardPanel::WordCardPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(usageBox_, 5, 0);
     layout->setRowStretch(3, 3);
     layout->setRowStretch(5, 2);
-    buildReadMenu();
 }
 
 void WordCardPanel::buildReadMenu() {

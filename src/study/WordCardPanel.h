@@ -33,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildWordRows();
+    void layOut(QLabel* meaningHint, QLabel* usageCaption);
     void buildReadMenu();
     void updateGuessLabels();
 

@@ -218,92 +218,99 @@ bool Reader::finishField(SourceRecord& record, QByteArray& field, qint64 fieldLi
     return true;
 }
 
+bool Reader::skipPreamble() {
+    // Byte-order marks: UTF-8's is skipped; UTF-16 text is refused by name.
+    if (peekByte() == 0xEF && end_ - pos_ >= 3 &&
+        QByteArrayView(buffer_).sliced(pos_, 3) == QByteArrayView("\xEF\xBB\xBF")) {
+        get();
+        get();
+        get();
+    } else if ((peekByte() == 0xFF || peekByte() == 0xFE) && end_ - pos_ >= 2 &&
+               (buffer_[pos_ + 1] == char(0xFE) || buffer_[pos_ + 1] == char(0xFF))) {
+        fail(1, QStringLiteral("this is UTF-16 text; save the file as UTF-8 and import it "
+                               "again"));
+        return false;
+    }
+    // Flashcard programs' header lines, all within the first block.
+    while (peekByte() == '#') {
+        const qsizetype nl = QByteArrayView(buffer_).first(end_).indexOf('\n', pos_);
+        const qsizetype stop = nl < 0 ? end_ : nl;
+        if (!isHeaderLine(QByteArrayView(buffer_).sliced(pos_, stop - pos_)))
+            break;
+        for (qsizetype n = (nl < 0 ? end_ : nl + 1) - pos_; n > 0; --n)
+            get();
+        ++line_;
+    }
+    return true;
+}
+
+bool Reader::readRecord(SourceRecord& record, bool& anyText) {
+    QByteArray field;
+    qint64 fieldLine = line_;
+    bool quoted = false;    // inside a quoted field
+    bool wasQuoted = false; // the field began with a quote
+    for (;;) {
+        const int c = get();
+        if (c == 0) {
+            fail(line_, QStringLiteral("this is not a text file"));
+            return false;
+        }
+        if (c < 0) {
+            if (quoted && record.refusal.isEmpty())
+                record.refusal = QStringLiteral("a quoted field never closes");
+            return finishField(record, field, fieldLine);
+        }
+        if (quoted) {
+            if (c == '"') {
+                if (peekByte() == '"') {
+                    get();
+                } else {
+                    quoted = false;
+                    continue;
+                }
+            } else if (c == '\n' || (c == '\r' && peekByte() != '\n')) {
+                ++line_; // a line break inside the cell: LF, CR LF or CR
+            }
+        } else if (c == '"' && field.isEmpty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+            continue;
+        } else if (c == delimiter_) {
+            if (!finishField(record, field, fieldLine))
+                return false;
+            fieldLine = line_;
+            wasQuoted = false;
+            continue;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && peekByte() == '\n')
+                get();
+            ++line_;
+            return finishField(record, field, fieldLine);
+        }
+        if (field.size() >= RecordLimits::FieldBytes) {
+            if (record.refusal.isEmpty())
+                record.refusal = QStringLiteral("a cell is longer than %1 KiB")
+                                     .arg(RecordLimits::FieldBytes / 1024);
+            continue; // the rest of the cell is passed over
+        }
+        field.append(char(c));
+        anyText = anyText || (c != ' ' && c != '\t');
+    }
+}
+
 bool Reader::next(SourceRecord& record) {
     if (!started_) {
         started_ = true;
-        // Byte-order marks: UTF-8's is skipped; UTF-16 text is refused by name.
-        if (peekByte() == 0xEF && end_ - pos_ >= 3 && QByteArrayView(buffer_).sliced(pos_, 3) ==
-                                                           QByteArrayView("\xEF\xBB\xBF")) {
-            get();
-            get();
-            get();
-        } else if ((peekByte() == 0xFF || peekByte() == 0xFE) && end_ - pos_ >= 2 &&
-                   (buffer_[pos_ + 1] == char(0xFE) || buffer_[pos_ + 1] == char(0xFF))) {
-            fail(1, QStringLiteral("this is UTF-16 text; save the file as UTF-8 and import it "
-                                   "again"));
+        if (!skipPreamble())
             return false;
-        }
-        // Flashcard programs' header lines, all within the first block.
-        while (peekByte() == '#') {
-            const qsizetype nl = QByteArrayView(buffer_).first(end_).indexOf('\n', pos_);
-            const qsizetype stop = nl < 0 ? end_ : nl;
-            if (!isHeaderLine(QByteArrayView(buffer_).sliced(pos_, stop - pos_)))
-                break;
-            for (qsizetype n = (nl < 0 ? end_ : nl + 1) - pos_; n > 0; --n)
-                get();
-            ++line_;
-        }
     }
     for (;;) {
         record = SourceRecord();
         record.line = line_;
         if (peekByte() < 0)
             return false;
-        QByteArray field;
-        qint64 fieldLine = line_;
-        bool quoted = false;     // inside a quoted field
-        bool wasQuoted = false;  // the field began with a quote
         bool anyText = false;
-        for (;;) {
-            const int c = get();
-            if (c == 0) {
-                fail(line_, QStringLiteral("this is not a text file"));
-                return false;
-            }
-            if (c < 0) {
-                if (quoted && record.refusal.isEmpty())
-                    record.refusal = QStringLiteral("a quoted field never closes");
-                if (!finishField(record, field, fieldLine))
-                    return false;
-                break;
-            }
-            if (quoted) {
-                if (c == '"') {
-                    if (peekByte() == '"') {
-                        get();
-                    } else {
-                        quoted = false;
-                        continue;
-                    }
-                } else if (c == '\n' || (c == '\r' && peekByte() != '\n')) {
-                    ++line_; // a line break inside the cell: LF, CR LF or CR
-                }
-            } else if (c == '"' && field.isEmpty() && !wasQuoted) {
-                quoted = wasQuoted = true;
-                continue;
-            } else if (c == delimiter_) {
-                if (!finishField(record, field, fieldLine))
-                    return false;
-                fieldLine = line_;
-                wasQuoted = false;
-                continue;
-            } else if (c == '\r' || c == '\n') {
-                if (c == '\r' && peekByte() == '\n')
-                    get();
-                ++line_;
-                if (!finishField(record, field, fieldLine))
-                    return false;
-                break;
-            }
-            if (field.size() >= RecordLimits::FieldBytes) {
-                if (record.refusal.isEmpty())
-                    record.refusal = QStringLiteral("a cell is longer than %1 KiB")
-                                         .arg(RecordLimits::FieldBytes / 1024);
-                continue; // the rest of the cell is passed over
-            }
-            field.append(char(c));
-            anyText = anyText || (c != ' ' && c != '\t');
-        }
+        if (!readRecord(record, anyText))
+            return false;
         // A row of empty cells, as spreadsheets leave below the data, is no record.
         if (anyText || !record.refusal.isEmpty())
             return true;

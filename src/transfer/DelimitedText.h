@@ -53,6 +53,10 @@ private:
     int peekByte();
     void fail(qint64 line, const QString& text);
     bool finishField(SourceRecord& record, QByteArray& field, qint64 fieldLine);
+    // False after refusing the file's start (UTF-16).
+    bool skipPreamble();
+    // Reads one row up to its line break or the end; false after an error ends the reading.
+    bool readRecord(SourceRecord& record, bool& anyText);
 
     QIODevice& device_;
     char delimiter_;

@@ -109,6 +109,55 @@ QString maskWith(const QString& word, char pos, const QString& example, const Fo
 
 } // namespace
 
+namespace {
+
+// add(form, ending) takes each form in turn.
+template <class Add> void addVerbForms(const QString& w, bool endsY, bool endsE, const Add& add) {
+    const qsizetype n = w.size();
+    const QString stem = w.left(n - 1);
+    if (endsY)
+        add(stem + QLatin1String("ied"), "ed");
+    else if (w.endsWith(u'e'))
+        add(w + QLatin1String("d"), "d");
+    else
+        add(w + QLatin1String("ed"), "ed");
+    if (w.endsWith(QLatin1String("ie")))
+        add(w.left(n - 2) + QLatin1String("ying"), "ing");
+    else if (endsE)
+        add(stem + QLatin1String("ing"), "ing");
+    else
+        add(w + QLatin1String("ing"), "ing");
+    if (doubles(w)) {
+        add(w + w[n - 1] + QLatin1String("ed"), "ed");
+        add(w + w[n - 1] + QLatin1String("ing"), "ing");
+    }
+    if (w.endsWith(u'c')) {
+        add(w + QLatin1String("ked"), "ed");
+        add(w + QLatin1String("king"), "ing");
+    }
+}
+
+template <class Add> void addAdjectiveForms(const QString& w, bool endsY, const Add& add) {
+    const qsizetype n = w.size();
+    const QString stem = w.left(n - 1);
+    if (endsY) {
+        add(stem + QLatin1String("ier"), "er");
+        add(stem + QLatin1String("iest"), "est");
+    } else if (w.endsWith(u'e')) {
+        add(w + QLatin1String("r"), "r");
+        add(w + QLatin1String("st"), "st");
+    } else {
+        add(w + QLatin1String("er"), "er");
+        add(w + QLatin1String("est"), "est");
+        if (doubles(w)) {
+            add(w + w[n - 1] + QLatin1String("er"), "er");
+            add(w + w[n - 1] + QLatin1String("est"), "est");
+        }
+    }
+}
+
+} // namespace
+
 std::vector<std::pair<QString, QString>> regularForms(const QString& w, char pos) {
     std::vector<std::pair<QString, QString>> forms{{w, QString()}};
     auto add = [&](const QString& form, const char* label) {
@@ -132,44 +181,10 @@ std::vector<std::pair<QString, QString>> regularForms(const QString& w, char pos
         else
             add(w + QLatin1String("s"), "s");
     }
-    if (pos == 'v') {
-        if (endsY)
-            add(stem + QLatin1String("ied"), "ed");
-        else if (w.endsWith(u'e'))
-            add(w + QLatin1String("d"), "d");
-        else
-            add(w + QLatin1String("ed"), "ed");
-        if (w.endsWith(QLatin1String("ie")))
-            add(w.left(n - 2) + QLatin1String("ying"), "ing");
-        else if (endsE)
-            add(stem + QLatin1String("ing"), "ing");
-        else
-            add(w + QLatin1String("ing"), "ing");
-        if (doubles(w)) {
-            add(w + w[n - 1] + QLatin1String("ed"), "ed");
-            add(w + w[n - 1] + QLatin1String("ing"), "ing");
-        }
-        if (w.endsWith(u'c')) {
-            add(w + QLatin1String("ked"), "ed");
-            add(w + QLatin1String("king"), "ing");
-        }
-    }
-    if (pos == 'a') {
-        if (endsY) {
-            add(stem + QLatin1String("ier"), "er");
-            add(stem + QLatin1String("iest"), "est");
-        } else if (w.endsWith(u'e')) {
-            add(w + QLatin1String("r"), "r");
-            add(w + QLatin1String("st"), "st");
-        } else {
-            add(w + QLatin1String("er"), "er");
-            add(w + QLatin1String("est"), "est");
-            if (doubles(w)) {
-                add(w + w[n - 1] + QLatin1String("er"), "er");
-                add(w + w[n - 1] + QLatin1String("est"), "est");
-            }
-        }
-    }
+    if (pos == 'v')
+        addVerbForms(w, endsY, endsE, add);
+    if (pos == 'a')
+        addAdjectiveForms(w, endsY, add);
     return forms;
 }
 

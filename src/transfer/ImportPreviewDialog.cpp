@@ -87,6 +87,43 @@ ImportPreviewDialog::ImportPreviewDialog(StudySession& session, const QString& p
 
 void ImportPreviewDialog::buildWindow() {
     file_ = label(QFileInfo(path_).absoluteFilePath(), QStringLiteral("lblFile"), this);
+    QFormLayout* columns = buildColumnChoosers();
+    QGroupBox* duplicatesBox = buildOptionBox(
+        tr("Words you already have"), QStringLiteral("fraDuplicates"), duplicates_,
+        {"&Skip them", "&Update their meaning and example"}, QStringLiteral("optDuplicates_%1"));
+    duplicates_->button(0)->setChecked(true);
+    QGroupBox* difficultyBox = buildOptionBox(
+        tr("New words are"), QStringLiteral("fraDifficulty"), difficulty_,
+        {"&Easy", "D&ifficult", "&Very Difficult"}, QStringLiteral("optDifficulty_%1"));
+    difficulty_->button(NewWord::Easy)->setChecked(true);
+
+    auto* choices = new QHBoxLayout;
+    choices->addLayout(columns, 2);
+    choices->addWidget(duplicatesBox, 1);
+    choices->addWidget(difficultyBox, 1);
+
+    buildPreviewArea();
+    auto* lists = label(tr("New words go to list 51 or 52, as words you add yourself."),
+                        QStringLiteral("lblLists"), this);
+    QDialogButtonBox* buttons = buildButtons();
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(file_);
+    outer->addLayout(choices);
+    outer->addWidget(table_, 1);
+    outer->addWidget(counts_);
+    outer->addWidget(refusals_);
+    outer->addWidget(lists);
+    outer->addWidget(buttons);
+
+    for (QComboBox* box : {delimiter_, word_, meaning_, example_})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::layoutChanged);
+    for (QCheckBox* box : {headerRow_, html_})
+        connect(box, &QCheckBox::toggled, this, &ImportPreviewDialog::layoutChanged);
+    connect(duplicates_, &QButtonGroup::idToggled, this, [this] { showPreview(); });
+}
+
+QFormLayout* ImportPreviewDialog::buildColumnChoosers() {
     delimiter_ = named(new QComboBox(this), QStringLiteral("cboDelimiter"));
     for (const auto& d : kDelimiters)
         delimiter_->addItem(tr(d.name), int(d.delimiter));
@@ -105,38 +142,27 @@ void ImportPreviewDialog::buildWindow() {
     columns->addRow(tr("&Word column:"), word_);
     columns->addRow(tr("&Meaning column:"), meaning_);
     columns->addRow(tr("E&xample column:"), example_);
+    return columns;
+}
 
-    auto* duplicatesBox = named(new QGroupBox(tr("Words you already have"), this),
-                                QStringLiteral("fraDuplicates"));
-    duplicates_ = new QButtonGroup(this);
-    auto* duplicatesLayout = new QVBoxLayout(duplicatesBox);
-    const char* duplicateChoices[] = {"&Skip them", "&Update their meaning and example"};
-    for (int i = 0; i < 2; ++i) {
-        auto* option = named(new QRadioButton(tr(duplicateChoices[i]), duplicatesBox),
-                             QStringLiteral("optDuplicates_%1").arg(i));
-        duplicates_->addButton(option, i);
-        duplicatesLayout->addWidget(option);
+QGroupBox* ImportPreviewDialog::buildOptionBox(const QString& title, const QString& name,
+                                               QButtonGroup*& group,
+                                               std::initializer_list<const char*> options,
+                                               const QString& optionName) {
+    auto* box = named(new QGroupBox(title, this), name);
+    group = new QButtonGroup(this);
+    auto* layout = new QVBoxLayout(box);
+    int id = 0;
+    for (const char* text : options) {
+        auto* option = named(new QRadioButton(tr(text), box), optionName.arg(id));
+        group->addButton(option, id);
+        layout->addWidget(option);
+        ++id;
     }
-    duplicates_->button(0)->setChecked(true);
+    return box;
+}
 
-    auto* difficultyBox = named(new QGroupBox(tr("New words are"), this),
-                                QStringLiteral("fraDifficulty"));
-    difficulty_ = new QButtonGroup(this);
-    auto* difficultyLayout = new QVBoxLayout(difficultyBox);
-    const char* difficulties[] = {"&Easy", "D&ifficult", "&Very Difficult"};
-    for (int i = 0; i < 3; ++i) {
-        auto* option = named(new QRadioButton(tr(difficulties[i]), difficultyBox),
-                             QStringLiteral("optDifficulty_%1").arg(i));
-        difficulty_->addButton(option, i);
-        difficultyLayout->addWidget(option);
-    }
-    difficulty_->button(NewWord::Easy)->setChecked(true);
-
-    auto* choices = new QHBoxLayout;
-    choices->addLayout(columns, 2);
-    choices->addWidget(duplicatesBox, 1);
-    choices->addWidget(difficultyBox, 1);
-
+void ImportPreviewDialog::buildPreviewArea() {
     model_ = new ImportPreviewModel(this);
     model_->setRefusedColour(Look::colour(Look::Colour::Wrong));
     table_ = named(new QTableView(this), QStringLiteral("grdPreview"));
@@ -155,9 +181,9 @@ void ImportPreviewDialog::buildWindow() {
     refusals_->setTabChangesFocus(true);
     refusals_->setAccessibleName(tr("Rows that cannot be imported"));
     refusals_->setMaximumHeight(90);
-    auto* lists = label(tr("New words go to list 51 or 52, as words you add yourself."),
-                        QStringLiteral("lblLists"), this);
+}
 
+QDialogButtonBox* ImportPreviewDialog::buildButtons() {
     auto* buttons = new QDialogButtonBox(this);
     import_ = named(buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole),
                     QStringLiteral("cmdImport"));
@@ -165,21 +191,7 @@ void ImportPreviewDialog::buildWindow() {
     import_->setDefault(true);
     connect(import_, &QPushButton::clicked, this, &ImportPreviewDialog::importWords);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(file_);
-    outer->addLayout(choices);
-    outer->addWidget(table_, 1);
-    outer->addWidget(counts_);
-    outer->addWidget(refusals_);
-    outer->addWidget(lists);
-    outer->addWidget(buttons);
-
-    for (QComboBox* box : {delimiter_, word_, meaning_, example_})
-        connect(box, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::layoutChanged);
-    for (QCheckBox* box : {headerRow_, html_})
-        connect(box, &QCheckBox::toggled, this, &ImportPreviewDialog::layoutChanged);
-    connect(duplicates_, &QButtonGroup::idToggled, this, [this] { showPreview(); });
+    return buttons;
 }
 
 bool ImportPreviewDialog::load() {

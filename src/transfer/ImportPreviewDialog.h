@@ -9,6 +9,9 @@ class ImportPreviewModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -40,6 +43,12 @@ signals:
 
 private:
     void buildWindow();
+    QFormLayout* buildColumnChoosers();
+    QGroupBox* buildOptionBox(const QString& title, const QString& name, QButtonGroup*& group,
+                              std::initializer_list<const char*> options,
+                              const QString& optionName);
+    void buildPreviewArea();
+    QDialogButtonBox* buildButtons();
     void fillChoosers();
     void layoutChanged();
     bool refresh();

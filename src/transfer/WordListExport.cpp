@@ -118,18 +118,10 @@ void writeDelimited(QSaveFile& file, const Options& options, const Recordset& ro
     file.write(block);
 }
 
-// KVTML 2 as KDE's vocabulary programs write it: the word and its meaning as two
-// "languages", the example with the word; one lesson per word list, the difficult words of
-// a list in lessons of their own inside it; study counts and dates as the meaning's grade.
-void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) {
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(2);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
-                                "\"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
-    xml.writeStartElement(QStringLiteral("kvtml"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+// Entry ids by list number (-1 for none), then by difficulty.
+using Lessons = std::map<int, std::map<QString, std::vector<int>>>;
+
+void writeKvtmlInformation(QXmlStreamWriter& xml) {
     xml.writeStartElement(QStringLiteral("information"));
     xml.writeTextElement(QStringLiteral("generator"), QStringLiteral("Verbaloom"));
     xml.writeTextElement(QStringLiteral("title"), QStringLiteral("Verbaloom words"));
@@ -145,42 +137,42 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
         xml.writeEndElement();
     }
     xml.writeEndElement();
-    xml.writeStartElement(QStringLiteral("entries"));
-    std::map<int, std::map<QString, std::vector<int>>> lessons; // by list number, -1 for none
-    int id = 0;
-    eachRow(rows, options, [&](const Row& r) {
-        xml.writeStartElement(QStringLiteral("entry"));
-        xml.writeAttribute(QStringLiteral("id"), QString::number(id));
-        xml.writeStartElement(QStringLiteral("translation"));
-        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
-        xml.writeTextElement(QStringLiteral("text"), r.word);
-        if (!r.example.isEmpty())
-            xml.writeTextElement(QStringLiteral("example"), r.example);
-        xml.writeEndElement();
-        xml.writeStartElement(QStringLiteral("translation"));
-        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
-        xml.writeTextElement(QStringLiteral("text"), r.meaning);
-        if (options.progress && r.timesStudied != QLatin1String("0")) {
-            xml.writeStartElement(QStringLiteral("grade"));
-            xml.writeAttribute(QStringLiteral("fromid"), QStringLiteral("0"));
-            xml.writeTextElement(QStringLiteral("count"), r.timesStudied);
-            if (!r.lastStudied.isEmpty())
-                xml.writeTextElement(QStringLiteral("date"),
-                                     r.lastStudied + QStringLiteral("T00:00:00"));
-            xml.writeEndElement();
-        }
-        xml.writeEndElement();
-        xml.writeEndElement();
-        lessons[r.list.isEmpty() ? -1 : r.list.toInt()][r.difficulty].push_back(id++);
-    });
+}
+
+void writeKvtmlEntry(QXmlStreamWriter& xml, const Row& r, int id, bool progress) {
+    xml.writeStartElement(QStringLiteral("entry"));
+    xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+    xml.writeStartElement(QStringLiteral("translation"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+    xml.writeTextElement(QStringLiteral("text"), r.word);
+    if (!r.example.isEmpty())
+        xml.writeTextElement(QStringLiteral("example"), r.example);
     xml.writeEndElement();
+    xml.writeStartElement(QStringLiteral("translation"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+    xml.writeTextElement(QStringLiteral("text"), r.meaning);
+    if (progress && r.timesStudied != QLatin1String("0")) {
+        xml.writeStartElement(QStringLiteral("grade"));
+        xml.writeAttribute(QStringLiteral("fromid"), QStringLiteral("0"));
+        xml.writeTextElement(QStringLiteral("count"), r.timesStudied);
+        if (!r.lastStudied.isEmpty())
+            xml.writeTextElement(QStringLiteral("date"),
+                                 r.lastStudied + QStringLiteral("T00:00:00"));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+void writeKvtmlEntryIds(QXmlStreamWriter& xml, const std::vector<int>& ids) {
+    for (int e : ids) {
+        xml.writeEmptyElement(QStringLiteral("entry"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(e));
+    }
+}
+
+void writeKvtmlLessons(QXmlStreamWriter& xml, const Lessons& lessons) {
     xml.writeStartElement(QStringLiteral("lessons"));
-    auto entries = [&](const std::vector<int>& ids) {
-        for (int e : ids) {
-            xml.writeEmptyElement(QStringLiteral("entry"));
-            xml.writeAttribute(QStringLiteral("id"), QString::number(e));
-        }
-    };
     for (const auto& [list, byDifficulty] : lessons) {
         xml.writeStartElement(QStringLiteral("container"));
         xml.writeTextElement(QStringLiteral("name"), list < 0 ? QStringLiteral("No list")
@@ -194,14 +186,38 @@ void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) 
             xml.writeTextElement(QStringLiteral("name"), difficulty.at(0).toUpper() +
                                                              difficulty.mid(1));
             xml.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
-            entries(ids);
+            writeKvtmlEntryIds(xml, ids);
             xml.writeEndElement();
         }
         if (const auto easy = byDifficulty.find(QStringLiteral("easy")); easy != byDifficulty.end())
-            entries(easy->second);
+            writeKvtmlEntryIds(xml, easy->second);
         xml.writeEndElement();
     }
     xml.writeEndElement();
+}
+
+// KVTML 2 as KDE's vocabulary programs write it: the word and its meaning as two
+// "languages", the example with the word; one lesson per word list, the difficult words of
+// a list in lessons of their own inside it; study counts and dates as the meaning's grade.
+void writeKvtml(QSaveFile& file, const Options& options, const Recordset& rows) {
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(2);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
+                                "\"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    xml.writeStartElement(QStringLiteral("kvtml"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+    writeKvtmlInformation(xml);
+    xml.writeStartElement(QStringLiteral("entries"));
+    Lessons lessons;
+    int id = 0;
+    eachRow(rows, options, [&](const Row& r) {
+        writeKvtmlEntry(xml, r, id, options.progress);
+        lessons[r.list.isEmpty() ? -1 : r.list.toInt()][r.difficulty].push_back(id++);
+    });
+    xml.writeEndElement();
+    writeKvtmlLessons(xml, lessons);
     xml.writeEndElement();
     xml.writeEndDocument();
 }

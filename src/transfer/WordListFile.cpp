@@ -126,40 +126,36 @@ bool isXml(const QString& path, const QByteArray& sample) {
     return start.startsWith("<?xml") || start.startsWith("<kvtml");
 }
 
-} // namespace
+// Flashcard exports without a "#html:" line still carry their HTML.
+bool carriesHtml(const QList<QStringList>& records) {
+    for (const QStringList& cells : records)
+        for (const QString& cell : cells)
+            if (cell.contains(QLatin1String("<br")) || cell.contains(QLatin1String("<div")) ||
+                cell.contains(QLatin1String("&nbsp;")))
+                return true;
+    return false;
+}
 
-FileLayout inspect(const QString& path, QString* error, std::optional<char> delimiter) {
-    FileLayout layout;
-    const QString name = fileName(path);
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1 cannot be opened: %2")
-                     .arg(name, QFileInfo(path).exists() ? file.errorString()
-                                                         : QStringLiteral("there is no such file"));
-        return layout;
+// On an error the layout keeps what was found before it.
+void readKvtmlLayout(QFile& file, const QString& name, FileLayout& layout, QString* error) {
+    layout.format = FileLayout::Format::Kvtml;
+    file.seek(0);
+    QString headError;
+    layout.kvtml = Kvtml::readHead(file, &headError);
+    if (!headError.isEmpty()) {
+        *error = name + QStringLiteral(", ") + headError;
+        return;
     }
-    const QByteArray sample = file.read(kSampleBytes);
-    if (sample.trimmed().isEmpty() || sample == "\xEF\xBB\xBF") {
-        *error = QStringLiteral("%1 is empty: there are no words in it.").arg(name);
-        return layout;
-    }
-    if (isXml(path, sample)) {
-        layout.format = FileLayout::Format::Kvtml;
-        file.seek(0);
-        QString headError;
-        layout.kvtml = Kvtml::readHead(file, &headError);
-        if (!headError.isEmpty()) {
-            *error = name + QStringLiteral(", ") + headError;
-            return layout;
-        }
-        layout.columns = Kvtml::columnNames(layout.kvtml);
-        using namespace Kvtml;
-        layout.word = Text;
-        layout.meaning = layout.kvtml.languages.size() > 1 ? ColumnsPerLanguage + Text : Comment;
-        layout.example = Example;
-        layout.lesson = int(layout.columns.size()) - 1;
-        return layout;
-    }
+    layout.columns = Kvtml::columnNames(layout.kvtml);
+    using namespace Kvtml;
+    layout.word = Text;
+    layout.meaning = layout.kvtml.languages.size() > 1 ? ColumnsPerLanguage + Text : Comment;
+    layout.example = Example;
+    layout.lesson = int(layout.columns.size()) - 1;
+}
+
+void readDelimitedLayout(QFile& file, const QString& name, const QByteArray& sample,
+                         std::optional<char> delimiter, FileLayout& layout, QString* error) {
     const DelimitedText::Headers headers = DelimitedText::parseHeaders(sample);
     layout.delimiter = delimiter    ? *delimiter
                        : headers.separator ? *headers.separator
@@ -178,24 +174,41 @@ FileLayout inspect(const QString& path, QString* error, std::optional<char> deli
     }
     if (!reader.error().isEmpty()) {
         *error = name + QStringLiteral(", ") + reader.error();
-        return layout;
+        return;
     }
     if (records.isEmpty()) {
         *error = QStringLiteral("%1 is empty: there are no words in it.").arg(name);
-        return layout;
+        return;
     }
     layout.firstRecord = records.first();
-    // Flashcard exports without a "#html:" line still carry their HTML.
-    if (!headers.html) {
-        for (const QStringList& cells : records)
-            for (const QString& cell : cells)
-                if (cell.contains(QLatin1String("<br")) || cell.contains(QLatin1String("<div")) ||
-                    cell.contains(QLatin1String("&nbsp;")))
-                    layout.html = true;
-    }
+    if (!headers.html && carriesHtml(records))
+        layout.html = true;
     layout.headerRow = layout.declaredNames.isEmpty() && looksLikeHeader(layout.firstRecord);
     nameColumns(layout, std::min(count, RecordLimits::Columns));
     chooseDefaults(layout);
+}
+
+} // namespace
+
+FileLayout inspect(const QString& path, QString* error, std::optional<char> delimiter) {
+    FileLayout layout;
+    const QString name = fileName(path);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1 cannot be opened: %2")
+                     .arg(name, QFileInfo(path).exists() ? file.errorString()
+                                                         : QStringLiteral("there is no such file"));
+        return layout;
+    }
+    const QByteArray sample = file.read(kSampleBytes);
+    if (sample.trimmed().isEmpty() || sample == "\xEF\xBB\xBF") {
+        *error = QStringLiteral("%1 is empty: there are no words in it.").arg(name);
+        return layout;
+    }
+    if (isXml(path, sample))
+        readKvtmlLayout(file, name, layout, error);
+    else
+        readDelimitedLayout(file, name, sample, delimiter, layout, error);
     return layout;
 }
 

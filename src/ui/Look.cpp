@@ -37,6 +37,122 @@ namespace {
 
 const QColor kAmber(0xe9, 0xa2, 0x3b);
 
+void paintSpeaker(QPainter& p, const QColor& teal) {
+    QPainterPath cone;
+    cone.moveTo(4, 12);
+    cone.lineTo(9, 12);
+    cone.lineTo(15, 6);
+    cone.lineTo(15, 26);
+    cone.lineTo(9, 20);
+    cone.lineTo(4, 20);
+    cone.closeSubpath();
+    p.setBrush(teal);
+    p.drawPath(cone);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(12, 10, 8, 12), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(12, 6, 14, 20), -50 * 16, 100 * 16);
+}
+
+void paintHint(QPainter& p) {
+    p.setBrush(kAmber);
+    p.setPen(QPen(QColor(0x1b, 0x3a, 0x4b), 1.5));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    p.setPen(QColor(0x1b, 0x3a, 0x4b)); // on the amber disc in either appearance
+    QFont f = arial(15, true);
+    f.setPixelSize(20);
+    p.setFont(f);
+    p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void paintSelect(QPainter& p) {
+    p.drawRoundedRect(QRectF(5, 4, 22, 24), 3, 3);
+    for (int y = 10; y <= 22; y += 6) {
+        p.drawLine(QPointF(9, y), QPointF(11, y + 2));
+        p.drawLine(QPointF(11, y + 2), QPointF(14, y - 2));
+        p.drawLine(QPointF(17, y), QPointF(23, y));
+    }
+}
+
+void paintRefine(QPainter& p, const QColor& teal) {
+    QPainterPath funnel;
+    funnel.moveTo(4, 6);
+    funnel.lineTo(28, 6);
+    funnel.lineTo(19, 17);
+    funnel.lineTo(19, 26);
+    funnel.lineTo(13, 23);
+    funnel.lineTo(13, 17);
+    funnel.closeSubpath();
+    p.setBrush(QColor(teal.red(), teal.green(), teal.blue(), 60));
+    p.drawPath(funnel);
+}
+
+void paintRevise(QPainter& p) {
+    p.drawArc(QRectF(6, 6, 20, 20), 40 * 16, 280 * 16);
+    p.drawLine(QPointF(22, 4), QPointF(23, 10));
+    p.drawLine(QPointF(23, 10), QPointF(17, 10));
+}
+
+void paintQuiz(QPainter& p) {
+    p.drawRoundedRect(QRectF(4, 5, 24, 18), 4, 4);
+    p.drawLine(QPointF(10, 23), QPointF(8, 28));
+    p.drawLine(QPointF(8, 28), QPointF(15, 23));
+    p.setPen(kAmber);
+    p.setFont(arial(11, true));
+    p.drawText(QRectF(4, 5, 24, 18), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void paintGame(QPainter& p) {
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(i == 1 ? kAmber : QColor(Qt::white));
+        p.drawRect(QRectF(3 + i * 9, 10, 8, 10));
+    }
+}
+
+void paintTicker(QPainter& p) {
+    p.drawRoundedRect(QRectF(3, 8, 26, 16), 3, 3);
+    p.setBrush(kAmber);
+    p.setPen(Qt::NoPen);
+    QPainterPath play;
+    play.moveTo(13, 11);
+    play.lineTo(21, 16);
+    play.lineTo(13, 21);
+    play.closeSubpath();
+    p.drawPath(play);
+}
+
+void paintList(QPainter& p) {
+    for (int y = 8; y <= 24; y += 8) {
+        p.drawPoint(QPointF(6, y));
+        p.drawLine(QPointF(11, y), QPointF(27, y));
+    }
+}
+
+void paintPrint(QPainter& p) {
+    p.drawRect(QRectF(9, 4, 14, 8));
+    p.drawRoundedRect(QRectF(4, 12, 24, 11), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 9));
+}
+
+void paintReport(QPainter& p, const QColor& teal) {
+    p.setBrush(kAmber);
+    p.drawRect(QRectF(6, 16, 5, 11));
+    p.setBrush(teal);
+    p.drawRect(QRectF(14, 9, 5, 18));
+    p.setBrush(QColor(0x7f, 0xb0, 0x69));
+    p.drawRect(QRectF(22, 4, 5, 23));
+}
+
+// A calendar leaf with today's tick.
+void paintDue(QPainter& p) {
+    p.drawRoundedRect(QRectF(5, 7, 22, 20), 3, 3);
+    p.drawLine(QPointF(5, 13), QPointF(27, 13));
+    p.drawLine(QPointF(11, 4), QPointF(11, 9));
+    p.drawLine(QPointF(21, 4), QPointF(21, 9));
+    p.setPen(QPen(kAmber, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(11, 20), QPointF(15, 23.5), QPointF(22, 16.5)}));
+}
+
 void paintIcon(QPainter& p, Icon which) {
     // Drawn in the colours in force, so that they stand out on a dark toolbar as well.
     const QColor kTeal = colour(Colour::Accent);
@@ -44,115 +160,43 @@ void paintIcon(QPainter& p, Icon which) {
     QPen pen(kTeal, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(pen);
     switch (which) {
-    case Icon::Speaker: {
-        QPainterPath cone;
-        cone.moveTo(4, 12);
-        cone.lineTo(9, 12);
-        cone.lineTo(15, 6);
-        cone.lineTo(15, 26);
-        cone.lineTo(9, 20);
-        cone.lineTo(4, 20);
-        cone.closeSubpath();
-        p.setBrush(kTeal);
-        p.drawPath(cone);
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(12, 10, 8, 12), -50 * 16, 100 * 16);
-        p.drawArc(QRectF(12, 6, 14, 20), -50 * 16, 100 * 16);
+    case Icon::Speaker:
+        paintSpeaker(p, kTeal);
         break;
-    }
-    case Icon::Hint: {
-        p.setBrush(kAmber);
-        p.setPen(QPen(QColor(0x1b, 0x3a, 0x4b), 1.5));
-        p.drawEllipse(QRectF(3, 3, 26, 26));
-        p.setPen(QColor(0x1b, 0x3a, 0x4b)); // on the amber disc in either appearance
-        QFont f = arial(15, true);
-        f.setPixelSize(20);
-        p.setFont(f);
-        p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+    case Icon::Hint:
+        paintHint(p);
         break;
-    }
     case Icon::App:
         break; // drawn from its SVG, see icon()
     case Icon::Select:
-        p.drawRoundedRect(QRectF(5, 4, 22, 24), 3, 3);
-        for (int y = 10; y <= 22; y += 6) {
-            p.drawLine(QPointF(9, y), QPointF(11, y + 2));
-            p.drawLine(QPointF(11, y + 2), QPointF(14, y - 2));
-            p.drawLine(QPointF(17, y), QPointF(23, y));
-        }
+        paintSelect(p);
         break;
-    case Icon::Refine: {
-        QPainterPath funnel;
-        funnel.moveTo(4, 6);
-        funnel.lineTo(28, 6);
-        funnel.lineTo(19, 17);
-        funnel.lineTo(19, 26);
-        funnel.lineTo(13, 23);
-        funnel.lineTo(13, 17);
-        funnel.closeSubpath();
-        p.setBrush(QColor(kTeal.red(), kTeal.green(), kTeal.blue(), 60));
-        p.drawPath(funnel);
+    case Icon::Refine:
+        paintRefine(p, kTeal);
         break;
-    }
     case Icon::Revise:
-        p.drawArc(QRectF(6, 6, 20, 20), 40 * 16, 280 * 16);
-        p.drawLine(QPointF(22, 4), QPointF(23, 10));
-        p.drawLine(QPointF(23, 10), QPointF(17, 10));
+        paintRevise(p);
         break;
     case Icon::Quiz:
-        p.drawRoundedRect(QRectF(4, 5, 24, 18), 4, 4);
-        p.drawLine(QPointF(10, 23), QPointF(8, 28));
-        p.drawLine(QPointF(8, 28), QPointF(15, 23));
-        p.setPen(kAmber);
-        p.setFont(arial(11, true));
-        p.drawText(QRectF(4, 5, 24, 18), Qt::AlignCenter, QStringLiteral("?"));
+        paintQuiz(p);
         break;
     case Icon::Game:
-        for (int i = 0; i < 3; ++i) {
-            p.setBrush(i == 1 ? kAmber : QColor(Qt::white));
-            p.drawRect(QRectF(3 + i * 9, 10, 8, 10));
-        }
+        paintGame(p);
         break;
     case Icon::Ticker:
-        p.drawRoundedRect(QRectF(3, 8, 26, 16), 3, 3);
-        p.setBrush(kAmber);
-        p.setPen(Qt::NoPen);
-        {
-            QPainterPath play;
-            play.moveTo(13, 11);
-            play.lineTo(21, 16);
-            play.lineTo(13, 21);
-            play.closeSubpath();
-            p.drawPath(play);
-        }
+        paintTicker(p);
         break;
     case Icon::List:
-        for (int y = 8; y <= 24; y += 8) {
-            p.drawPoint(QPointF(6, y));
-            p.drawLine(QPointF(11, y), QPointF(27, y));
-        }
+        paintList(p);
         break;
     case Icon::Print:
-        p.drawRect(QRectF(9, 4, 14, 8));
-        p.drawRoundedRect(QRectF(4, 12, 24, 11), 2, 2);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(9, 19, 14, 9));
+        paintPrint(p);
         break;
     case Icon::Report:
-        p.setBrush(kAmber);
-        p.drawRect(QRectF(6, 16, 5, 11));
-        p.setBrush(kTeal);
-        p.drawRect(QRectF(14, 9, 5, 18));
-        p.setBrush(QColor(0x7f, 0xb0, 0x69));
-        p.drawRect(QRectF(22, 4, 5, 23));
+        paintReport(p, kTeal);
         break;
-    case Icon::Due: // a calendar leaf with today's tick
-        p.drawRoundedRect(QRectF(5, 7, 22, 20), 3, 3);
-        p.drawLine(QPointF(5, 13), QPointF(27, 13));
-        p.drawLine(QPointF(11, 4), QPointF(11, 9));
-        p.drawLine(QPointF(21, 4), QPointF(21, 9));
-        p.setPen(QPen(kAmber, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(11, 20), QPointF(15, 23.5), QPointF(22, 16.5)}));
+    case Icon::Due:
+        paintDue(p);
         break;
     }
 }
