@@ -134,9 +134,10 @@ bool StudySession::grade(Fsrs::Rating rating) {
     ++studied_;
     emit studiedThisSessionChanged(studied_);
     gradedThisRound_.insert(word.id);
-    countWaiting();
+    // The next word first: the toolbar's count follows once the grade is answered.
     if (!moveToNextDueWord())
         emit dueWordsDone();
+    scheduleCountWaiting();
     return true;
 }
 
