@@ -264,35 +264,25 @@ Connection::~Connection() {
     sqlite3_close_v2(db_);
 }
 
-std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
-    const ConnectionSettings settings = ConnectionSettings::parse(connectionString);
-    const QFileInfo info(settings.dataSource);
+namespace {
+
+sqlite3* openHandle(const QString& path, bool readOnly) {
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
+        sqlite3_close_v2(db);
+        throw error;
+    }
+    sqlite3_extended_result_codes(db, 1);
+    return db;
+}
+
+// Opens the file with the key kept from an earlier start, or derives the key and keeps it;
+// a kept key that no longer opens the file gives way to the password.
+sqlite3* openKeyed(const QFileInfo& info, bool readOnly, const QByteArray& password) {
     const QString path = info.absoluteFilePath();
-    const QString key = path + QLatin1Char('\n') + (settings.readOnly ? u'r' : u'w') +
-                        QLatin1Char('\n') + settings.password;
-    const std::lock_guard<std::mutex> guard(poolLock());
-    if (auto existing = pool().value(key).lock())
-        return existing;
-
-    if (settings.dataSource.isEmpty() || !info.exists() || !info.isFile())
-        throw DbError(DbErrorCode::FileNotFound, path);
-
-    const int flags =
-        (settings.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    const QByteArray nativePath = QFile::encodeName(path);
-    const auto openHandle = [&] {
-        sqlite3* db = nullptr;
-        const int rc = sqlite3_open_v2(nativePath.constData(), &db, flags, nullptr);
-        if (rc != SQLITE_OK) {
-            const DbError error = errorFor(rc, QString::fromUtf8(sqlite3_errmsg(db)), path);
-            sqlite3_close_v2(db);
-            throw error;
-        }
-        sqlite3_extended_result_codes(db, 1);
-        return db;
-    };
-    const QByteArray password =
-        settings.password.isEmpty() ? databaseKey() : settings.password.toUtf8();
     const QByteArray salt = keyStorePath().isEmpty() ? QByteArray() : fileSalt(path);
     const QByteArray name = salt.isEmpty() ? QByteArray() : keyName(password, salt);
     QByteArray rawKey;
@@ -306,12 +296,12 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
         else
             derived = !(rawKey = deriveKey(password, salt)).isEmpty();
     }
-    sqlite3* db = openHandle();
+    sqlite3* db = openHandle(path, readOnly);
     int tables = 0;
     int rc = keyAndProbe(db, rawKey.isEmpty() ? password : "x'" + rawKey + "'", &tables);
     if (rc == SQLITE_NOTADB && !rawKey.isEmpty()) {
         sqlite3_close_v2(db);
-        db = openHandle();
+        db = openHandle(path, readOnly);
         rc = keyAndProbe(db, password, &tables);
         if (rc == SQLITE_OK)
             keepKey(name, kPasswordOnly);
@@ -329,6 +319,54 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     }
     if (derived)
         keepKey(name, rawKey);
+    return db;
+}
+
+// What opening a writable file tells the learner: brought up to date (said once: the next
+// start finds it so), or newer than this program or not upgradable (read, never written).
+struct SchemaOutcome {
+    QString notice;
+    bool readOnly = false;
+};
+
+SchemaOutcome upgradeSchema(sqlite3* db, const QString& path) {
+    const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
+    if (schema.kind == SchemaUpgrade::Result::Kind::Upgraded) {
+        // The review plan is news only to a file from before it.
+        const QString news = schema.version < 2
+                                 ? QStringLiteral(": it can now plan your reviews (Due Words)")
+                                 : QString();
+        return {QStringLiteral("Verbaloom has brought your word database up to date%1. Every "
+                               "word and mark is kept, and a copy of the file as it was is kept "
+                               "as %2.")
+                    .arg(news, QDir::toNativeSeparators(
+                                   SchemaUpgrade::backupPath(path, schema.version))),
+                false};
+    }
+    if (!schema.notice.isEmpty()) {
+        sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+        return {schema.notice, true};
+    }
+    return {};
+}
+
+} // namespace
+
+std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
+    const ConnectionSettings settings = ConnectionSettings::parse(connectionString);
+    const QFileInfo info(settings.dataSource);
+    const QString path = info.absoluteFilePath();
+    const QString key = path + QLatin1Char('\n') + (settings.readOnly ? u'r' : u'w') +
+                        QLatin1Char('\n') + settings.password;
+    const std::lock_guard<std::mutex> guard(poolLock());
+    if (auto existing = pool().value(key).lock())
+        return existing;
+
+    if (settings.dataSource.isEmpty() || !info.exists() || !info.isFile())
+        throw DbError(DbErrorCode::FileNotFound, path);
+
+    sqlite3* db = openKeyed(info, settings.readOnly,
+                            settings.password.isEmpty() ? databaseKey() : settings.password.toUtf8());
     // Every page read is decrypted. A file that fits in the cache is kept there whole once
     // read, so filters and counts do not pay that again at each keystroke. A larger one could
     // not be held anyway (a scan of it pushes out its own pages), so it gets a small cache and
@@ -344,25 +382,9 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionString) {
     auto conn = std::shared_ptr<Connection>(new Connection(db, path, settings.readOnly));
     conn->installTimeLimit();
     if (!settings.readOnly) {
-        const SchemaUpgrade::Result schema = SchemaUpgrade::upgrade(db, path);
-        if (schema.kind == SchemaUpgrade::Result::Kind::Upgraded) {
-            // Said once: the next start finds the file up to date. The review plan is news
-            // only to a file from before it.
-            const QString news = schema.version < 2
-                                     ? QStringLiteral(": it can now plan your reviews (Due Words)")
-                                     : QString();
-            conn->notice_ =
-                QStringLiteral("Verbaloom has brought your word database up to date%1. Every "
-                               "word and mark is kept, and a copy of the file as it was is kept "
-                               "as %2.")
-                    .arg(news, QDir::toNativeSeparators(
-                                   SchemaUpgrade::backupPath(path, schema.version)));
-        } else if (!schema.notice.isEmpty()) {
-            // Newer than this program, or not upgradable: read, never written.
-            sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
-            conn->readOnly_ = true;
-            conn->notice_ = schema.notice;
-        }
+        const SchemaOutcome outcome = upgradeSchema(db, path);
+        conn->notice_ = outcome.notice;
+        conn->readOnly_ = conn->readOnly_ || outcome.readOnly;
     }
     pool().insert(key, conn);
     return conn;
