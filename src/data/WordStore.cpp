@@ -10,6 +10,21 @@ namespace {
 const QString kWords = QStringLiteral("words");
 const QString kSpecialWords = QStringLiteral("spwl");
 constexpr qint64 kMaxCount = std::numeric_limits<int>::max();
+const QString kInsertWord =
+    QStringLiteral("INSERT INTO words (name, meaning, example, bookmark, doublebm, groupid)"
+                   " VALUES (?, ?, ?, ?, ?, ?)");
+
+// A word added by hand and an imported one are stored alike.
+void insertWord(Statement& insert, const WordStore::NewWord& word) {
+    insert.bind(1, word.name);
+    insert.bind(2, word.meaning);
+    insert.bind(3, word.usage);
+    insert.bind(4, word.marks.difficult);
+    insert.bind(5, word.marks.veryDifficult);
+    insert.bind(6, word.list);
+    insert.step();
+}
+
 } // namespace
 
 WordStore::WordStore(std::shared_ptr<Connection> connection)
@@ -97,16 +112,8 @@ void WordStore::updateMeaningAndUsage(const QString& table, qint64 id, const QSt
 
 qint64 WordStore::addWord(const NewWord& word) {
     Transaction tx(*connection_);
-    Statement st = connection_->prepare(
-        QStringLiteral("INSERT INTO words (name, meaning, example, bookmark, doublebm, groupid)"
-                       " VALUES (?, ?, ?, ?, ?, ?)"));
-    st.bind(1, word.name);
-    st.bind(2, word.meaning);
-    st.bind(3, word.usage);
-    st.bind(4, word.marks.difficult);
-    st.bind(5, word.marks.veryDifficult);
-    st.bind(6, word.list);
-    st.step();
+    Statement st = connection_->prepare(kInsertWord);
+    insertWord(st, word);
     Statement last = connection_->prepare(QStringLiteral("SELECT last_insert_rowid()"));
     last.step();
     const qint64 id = last.int64(0);
@@ -124,9 +131,7 @@ WordStore::ImportCounts WordStore::importWords(const std::function<bool(NewWord&
                                                bool updateExisting) {
     Transaction tx(*connection_);
     Statement find = connection_->prepare(QStringLiteral("SELECT id FROM words WHERE name = ?"));
-    Statement insert = connection_->prepare(
-        QStringLiteral("INSERT INTO words (name, meaning, example, bookmark, doublebm, groupid)"
-                       " VALUES (?, ?, ?, ?, ?, ?)"));
+    Statement insert = connection_->prepare(kInsertWord);
     Statement update = connection_->prepare(
         QStringLiteral("UPDATE words SET meaning = CASE WHEN COALESCE(?1, '') = '' THEN meaning"
                        " ELSE ?1 END,"
@@ -152,13 +157,7 @@ WordStore::ImportCounts WordStore::importWords(const std::function<bool(NewWord&
             continue;
         }
         insert.reset();
-        insert.bind(1, word.name);
-        insert.bind(2, word.meaning);
-        insert.bind(3, word.usage);
-        insert.bind(4, word.marks.difficult);
-        insert.bind(5, word.marks.veryDifficult);
-        insert.bind(6, word.list);
-        insert.step();
+        insertWord(insert, word);
         ++counts.added;
     }
     tx.commit();
