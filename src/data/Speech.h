@@ -23,6 +23,8 @@ public:
     // Synthesises text into 16-bit mono samples without playing them; for checks of the
     // voice itself. Must not be mixed with speak() in one process.
     static std::vector<short> synthesize(const QString& text, int* sampleRate = nullptr);
+    // The installed voice library's version, for the About window.
+    static QString version();
 
 private:
     bool started_ = false;

@@ -1,8 +1,8 @@
 #include "AboutText.h"
 
 #include "NumberText.h"
+#include "data/Speech.h"
 
-#include <espeak-ng/speak_lib.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,8 +61,7 @@ QString missingWordNetLicenceText(const QString& noticesFolder) {
 }
 
 QString libraryNotices() {
-    const char* espeakPath = nullptr;
-    const QString espeakVersion = QString::fromUtf8(espeak_Info(&espeakPath));
+    const QString espeakVersion = EspeakSpeech::version();
     return QStringLiteral(
                "Verbaloom is built with these libraries. Each keeps its own licence; on Debian "
                "the full texts are in /usr/share/doc/<package>/copyright and "

@@ -59,7 +59,6 @@ MainWindow::MainWindow(StudySession& session, Speech& speech, DisplayModes* disp
     : QMainWindow(parent), session_(session), speech_(speech), displayModes_(displayModes) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Verbaloom - The Vocabulary Building Learning Tool "));
-    setWindowIcon(Look::icon(Look::Icon::App));
     setAttribute(Qt::WA_QuitOnClose);
 
     toolbar_ = new MainToolbar(this);

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -256,32 +257,66 @@ private:
     Icon which_;
 };
 
-} // namespace
-
-QPixmap appPicture(int size) {
+void renderAppSvg(QPainter& painter, const QRectF& rect) {
     static const bool loaded = [] {
         initIconResources();
         return true;
     }();
     Q_UNUSED(loaded);
+    QSvgRenderer svg(QStringLiteral(":/icons/verbaloom.svg"));
+    svg.render(&painter, rect);
+}
+
+// Rendered at a size when it is first asked for: the window manager takes four sizes at the
+// first show, twice, and rendering every size up front cost the start several milliseconds.
+class AppIcon : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        renderAppSvg(*painter, rect);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
+        QPixmap& pm = rendered_[key];
+        if (pm.isNull()) {
+            pm = QPixmap(size);
+            pm.fill(Qt::transparent);
+            QPainter p(&pm);
+            renderAppSvg(p, QRectF(QPointF(0, 0), size));
+        }
+        return pm;
+    }
+    QIconEngine* clone() const override { return new AppIcon(*this); }
+
+private:
+    QHash<quint64, QPixmap> rendered_;
+};
+
+} // namespace
+
+QPixmap appPicture(int size) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/icons/verbaloom.svg"));
     QPainter p(&pm);
-    svg.render(&p, QRectF(0, 0, size, size));
+    renderAppSvg(p, QRectF(0, 0, size, size));
     return pm;
 }
 
 QIcon icon(Icon which) {
-    if (which == Icon::App) {
-        QIcon app;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            app.addPixmap(appPicture(size));
-        return app;
-    }
+    if (which == Icon::App)
+        return QIcon(new AppIcon);
     const QIcon drawn(new DrawnIcon(which));
     const QString name = themeName(which);
     return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);
+}
+
+void skipFallbackIconTheme() {
+    // Where the desktop names no icon theme, Qt looks in hicolor, which holds programs' own
+    // icons, not the action icons asked for here and by Qt's widgets (edit-clear and the
+    // like). Reading its index, thousands of lines, cost the start some ten milliseconds
+    // for nothing; the drawn icons and Qt's own are shown there either way. Only the
+    // program's resources are left to look in (an empty list would mean Qt's default).
+    if (QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
 }
 
 } // namespace Look

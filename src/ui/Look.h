@@ -42,6 +42,8 @@ enum class Icon {
 QIcon icon(Icon which);
 // Verbaloom's own picture (share/icons/verbaloom.svg) at the given size in pixels.
 QPixmap appPicture(int size);
+// At start, before the first icon: no looking through a fallback theme that has none of ours.
+void skipFallbackIconTheme();
 
 // Every colour the windows use, by what it is for. Text colours keep a contrast of at least
 // 4.5:1 with the backgrounds they are shown on, in both tables.
