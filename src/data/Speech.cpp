@@ -51,7 +51,7 @@ int collect(short* samples, int count, espeak_EVENT* events) {
 } // namespace
 
 EspeakSpeech::~EspeakSpeech() {
-    if (available_)
+    if (available_ && voice().terminate)
         voice().terminate();
 }
 
@@ -62,7 +62,7 @@ void EspeakSpeech::speak(const QString& text) {
         available_ =
             voice().loaded() && voice().initialize(AUDIO_OUTPUT_PLAYBACK, 0, nullptr, 0) > 0;
     }
-    if (!available_ || text.trimmed().isEmpty())
+    if (!available_ || !voice().synth || text.trimmed().isEmpty())
         return;
     const QByteArray utf8 = text.toUtf8();
     voice().synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,

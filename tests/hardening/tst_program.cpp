@@ -1,7 +1,7 @@
 // The real program under a virtual X server, driven with keystrokes: it starts on a fresh
 // data folder and shows a word, refuses a second instance on the same word database (from
-// another session too), keeps a learner's marks from one run to the next, and ends with
-// its main window.
+// another session too), gives the window manager its icon, keeps a learner's marks from one run to
+// the next, and ends with its main window.
 #include "support/Fixture.h"
 
 #include <QDate>
@@ -55,9 +55,12 @@ public:
     const QProcessEnvironment& env() const { return env_; }
 
     QString xdotool(const QStringList& args, int timeoutMs = 5000) const {
+        return output("xdotool", args, timeoutMs);
+    }
+    QString output(const char* program, const QStringList& args, int timeoutMs = 5000) const {
         QProcess p;
         p.setProcessEnvironment(env_);
-        p.start(tool("xdotool"), args);
+        p.start(tool(program), args);
         if (!p.waitForFinished(timeoutMs)) {
             p.kill();
             p.waitForFinished();
@@ -135,6 +138,12 @@ private slots:
         start(first, desktop);
         const QString main = mainWindow(desktop);
         QVERIFY2(!main.isEmpty(), "the main window did not appear");
+        // The window manager gets the program's icon at the sizes taskbars and switchers use.
+        if (!tool("xprop").isEmpty()) {
+            const QString icon = desktop.output("xprop", {"-id", main, "_NET_WM_ICON"});
+            for (const char* size : {"16 x 16", "32 x 32", "128 x 128"})
+                QVERIFY2(icon.contains(QLatin1String(size)), qPrintable(icon.left(200)));
+        }
         desktop.keys(main, QStringLiteral("ctrl+m")); // mark the shown word studied
 
         // Nothing it makes is for other accounts' eyes.
