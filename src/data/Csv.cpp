@@ -74,7 +74,8 @@ struct Parser {
 } // namespace
 
 QList<QStringList> parse(const QByteArray& utf8, QString* error) {
-    Parser p{QString::fromUtf8(utf8)};
+    Parser p;
+    p.text = QString::fromUtf8(utf8);
     auto failAt = [&](const QString& why) {
         if (error)
             *error = QStringLiteral("line %1: %2").arg(p.line).arg(why);
