@@ -36,6 +36,14 @@ void KeyScan::stop() {
     done_ = true;
 }
 
+KeyScan* KeyScan::letGo(std::unique_ptr<KeyScan>& owned, QObject* receiver) {
+    KeyScan* scan = owned.release();
+    scan->stop();
+    scan->disconnect(receiver);
+    scan->deleteLater();
+    return scan;
+}
+
 int KeyScan::percent() const {
     if (done_ || last_ <= first_)
         return 100;

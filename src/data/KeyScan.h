@@ -37,6 +37,11 @@ public:
     // The keys found, ascending; the scan is over.
     std::vector<qint64> takeKeys() { return std::move(keys_); }
 
+    // Lets go of an owned scan, which may be the sender of the signal being handled: it
+    // stops, tells the receiver nothing more, and is deleted once the event loop is back.
+    // Returns it for what is still to be read from it meanwhile.
+    static KeyScan* letGo(std::unique_ptr<KeyScan>& owned, QObject* receiver);
+
 signals:
     void progress(int percent);
     void finished();

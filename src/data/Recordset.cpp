@@ -330,18 +330,12 @@ bool Recordset::filterInSteps(const QString& filter) {
 }
 
 void Recordset::cancelFilter() {
-    if (!scan_)
-        return;
-    // It may be this scan's own signal that led here: it goes once the event loop is back.
-    scan_->stop();
-    scan_->disconnect(this);
-    scan_.release()->deleteLater();
+    if (scan_)
+        KeyScan::letGo(scan_, this);
 }
 
 void Recordset::scanFinished() {
-    KeyScan* scan = scan_.release();
-    scan->disconnect(this);
-    scan->deleteLater();
+    KeyScan* scan = KeyScan::letGo(scan_, this);
     if (scan->error()) {
         filterError_ = scan->error();
         emit filterFinished();

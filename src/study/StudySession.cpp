@@ -345,18 +345,12 @@ void StudySession::selectInSteps(const QString& statement) {
 }
 
 void StudySession::cancelSelection() {
-    if (!selectionScan_)
-        return;
-    // It may be the scan's own signal that led here: it goes once the event loop is back.
-    selectionScan_->stop();
-    selectionScan_->disconnect(this);
-    selectionScan_.release()->deleteLater();
+    if (selectionScan_)
+        KeyScan::letGo(selectionScan_, this);
 }
 
 void StudySession::selectionScanned() {
-    KeyScan* scan = selectionScan_.release();
-    scan->disconnect(this);
-    scan->deleteLater();
+    KeyScan* scan = KeyScan::letGo(selectionScan_, this);
     std::shared_ptr<Recordset> rows;
     if (!scan->error())
         tryStep([&] {

@@ -267,6 +267,16 @@ void renderAppSvg(QPainter& painter, const QRectF& rect) {
     svg.render(&painter, rect);
 }
 
+QPixmap renderApp(const QSize& size) {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
+        renderAppSvg(p, QRectF(QPointF(0, 0), size));
+    }
+    return pm;
+}
+
 // Rendered at a size when it is first asked for: the window manager takes four sizes at the
 // first show, twice, and rendering every size up front cost the start several milliseconds.
 class AppIcon : public QIconEngine {
@@ -277,12 +287,8 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
         QPixmap& pm = rendered_[key];
-        if (pm.isNull()) {
-            pm = QPixmap(size);
-            pm.fill(Qt::transparent);
-            QPainter p(&pm);
-            renderAppSvg(p, QRectF(QPointF(0, 0), size));
-        }
+        if (pm.isNull())
+            pm = renderApp(size);
         return pm;
     }
     QIconEngine* clone() const override { return new AppIcon(*this); }
@@ -294,11 +300,7 @@ private:
 } // namespace
 
 QPixmap appPicture(int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    renderAppSvg(p, QRectF(0, 0, size, size));
-    return pm;
+    return renderApp(QSize(size, size));
 }
 
 QIcon icon(Icon which) {
