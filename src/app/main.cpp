@@ -16,9 +16,6 @@
 #include <QStandardPaths>
 
 #include <future>
-#include <thread>
-
-#include <fontconfig/fontconfig.h>
 
 #include <sys/stat.h>
 
@@ -78,11 +75,7 @@ int main(int argc, char** argv) {
     if (instance.isFirst())
         warm = Connection::openInBackground(ConnectionStrings::Shared);
 
-    // Font configuration is read on the other core while the display is connected: the
-    // window's first text would otherwise wait for it.
-    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
-    fonts.join();
     QApplication::setApplicationName(QStringLiteral("verbaloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verbaloom"));
     Look::skipFallbackIconTheme();
